@@ -1,0 +1,1 @@
+// Stands in for a folder that has no source yet.
