@@ -1,0 +1,194 @@
+#include "window/form1.h"
+
+#include <cctype>
+
+#include "link/port_scan.h"
+
+namespace kavel {
+
+namespace {
+
+// The offline command, written once on a confirmed exit while the port is open.
+const Bytes kOfflineFrame{0xA5, 0x67, 0x35, 0x31, 0x31, 0x30, 0x02, 0x01, 0x00};
+
+const char* const kPanelNames[Form1::kPanelCount] = {"话筒", "音乐", "效果", "中置/环绕", "超低/设定"};
+
+}  // namespace
+
+Form1::Form1(SerialPort& port_, Clock& clock_, Dialogs& dialogs_)
+    : port(port_), clock(clock_), dialogs(dialogs_), timers(clock_) {
+  layoutTopBar();
+  layoutPanels();
+  layoutStatus();
+  buildMenus();
+}
+
+void Form1::layoutTopBar() {
+  XPContainer1.setGeometry(fromTwips(0, 0, 14295, 1095));
+  XPContainer1.New_Style(1);
+  XPContainer1.New_BackLightColor({64, 64, 64});
+  XPContainer1.New_BackDarkColor(colors::windowGrey);
+  XPContainer1.New_BorderColor(colors::black);
+  XPContainer1.resize(XPContainer1.geometry().width, XPContainer1.geometry().height);
+
+  struct Place {
+    Button& button;
+    Geometry at;
+    const char* caption;
+  };
+  const Place buttons[] = {
+      {Command13, fromTwips(120, 120, 1215, 375), "BGM"},
+      {Command7, fromTwips(1440, 120, 1575, 375), "保存参数到电脑"},
+      {Command8, fromTwips(3120, 120, 1455, 375), "保存参数到设备"},
+      {Command9, fromTwips(4680, 120, 1455, 375), "从电脑中调用"},
+  };
+  for (const Place& p : buttons) {
+    p.button.setGeometry(p.at);
+    p.button.setCaption(p.caption);
+  }
+  for (int i = 0; i < kPanelCount; ++i) {
+    Command17[i].setGeometry(fromTwips(6720 + 1080 * i, 120, 975, 375));
+    Command17[i].setCaption(kPanelNames[i]);
+    Command17[i].clicked.connect([this, i] { Command17_Click(i); });
+  }
+  Label6.setGeometry(fromTwips(12120, 120, 720, 180));
+  Label6.setCaption("通信端口");
+  Label6.setForeColor(colors::white);
+  Combo3.setGeometry(fromTwips(12960, 120, 975, 300));
+  Combo3.clicked.connect([this] { Combo3_Click(); });
+
+  // Second row: label, slider and value box of each master volume.
+  struct Master {
+    Label& label;
+    const char* caption;
+    int left;
+    Slider& slider;
+    int max;
+    TextBox& box;
+    int boxLeft;
+  };
+  const Master masters[] = {
+      {Label1[0], "麦克风", 120, M_VSlide1, 80, M_Vtxt, 4320},
+      {Label3[0], "音乐", 5160, Yvslide1, 80, Text2, 9120},
+      {Label3[7], "效果", 9840, ctSlide1[0], 50, Text8[0], 13560},
+  };
+  for (const Master& m : masters) {
+    m.label.setGeometry(fromTwips(m.left, 720, 660, 300));
+    m.label.setCaption(m.caption);
+    m.label.setForeColor(colors::white);
+    m.slider.setGeometry(fromTwips(m.left + 720, 720, m.boxLeft - m.left - 840, 300));
+    m.slider.setRange(0, m.max);
+    m.box.setGeometry(fromTwips(m.boxLeft, 720, 600, 300));
+    m.box.setText("0");
+  }
+}
+
+void Form1::layoutPanels() {
+  for (int i = 0; i < kPanelCount; ++i) {
+    GroupFrame& f = Lkframe[i];
+    f.setGeometry(fromTwips(120, 1200, 13935, 7215));
+    f.New_Style(0);
+    f.New_HeaderLightColor({128, 128, 128});
+    f.New_HeaderDarkColor({64, 64, 64});
+    f.New_BackLightColor(colors::windowGrey);
+    f.New_BackDarkColor(colors::windowGrey);
+    f.New_BorderColor(i == 0 ? Rgb{0, 0, 192} : Rgb{0, 0, 255});
+    // The blanks push the panel's name to the right of the title strip.
+    f.New_Caption(std::string(i == 4 ? 62 : 63, ' ') + kPanelNames[i]);
+    f.resize(f.geometry().width, f.geometry().height);
+    f.setVisible(false);
+  }
+}
+
+void Form1::layoutStatus() {
+  Label8.setGeometry(fromTwips(120, 8475, 1260, 210));
+  Label8.setCaption("脱 机 状 态");
+  Label8.setBold(true);
+  Label8.setForeColor(colors::red);
+  Label9.setGeometry(fromTwips(6000, 3960, 810, 240));
+  Label9.setBold(true);
+  Label9.setFontPoints(12);
+  Label9.setForeColor({0, 0, 255});
+  Label9.setVisible(false);
+}
+
+void Form1::buildMenus() {
+  mnufile.setCaption("文件");
+  mnuexit.setCaption("退出");
+  mnusteup.setCaption("设置");
+  mnulianji.setCaption("联机");
+  mnutuoji.setCaption("脱机");
+  mnuhelp.setCaption("帮助");
+  mnuabout.setCaption("关于");
+  mnuexit.clicked.connect([this] {
+    if (QueryUnload() && closeWindow) closeWindow();
+  });
+}
+
+int Form1::portNumber(const std::string& name) {
+  int n = 0;
+  for (std::size_t i = 3; i < name.size() && i < 5; ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(name[i]))) break;
+    n = n * 10 + (name[i] - '0');
+  }
+  return n;
+}
+
+void Form1::Form_Load() {
+  if (applySkin) applySkin();
+  rs232();
+  port.applySettings(LinkSettings{});
+  if (state.portName.empty()) return;
+  if (openChosenPort())
+    dialogs.message("软件已为你自动选择" + state.portName + "为通信端口", kCaption);
+}
+
+void Form1::rs232() {
+  scanPorts(port, Combo3, state);
+  if (state.portName.empty())
+    dialogs.message("搜索串口失败.........", kCaption, MessageIcon::Error);
+}
+
+bool Form1::openChosenPort() {
+  const int n = portNumber(Combo3.text());
+  port.setCommPort(n);
+  const PortError error = port.open();
+  if (!error) return true;
+  dialogs.message("无法打开通信端口" + Combo3.text() + "（" + port.deviceName(n) + "）：" +
+                      error.message,
+                  kCaption, MessageIcon::Error);
+  return false;
+}
+
+void Form1::Combo3_Click() {
+  if (port.isOpen()) port.close();
+  openChosenPort();
+}
+
+void Form1::Form_Activate() {
+  if (state.isOnline && !port.isOpen()) port.open();
+}
+
+void Form1::Command17_Click(int index) {
+  for (int i = 0; i < kPanelCount; ++i) Lkframe[i].setVisible(i == index);
+  if (index == 0) {
+    state.micPanelShown = true;
+    state.musicPanelShown = false;
+  } else if (index == 1) {
+    state.micPanelShown = false;
+    state.musicPanelShown = true;
+  }
+}
+
+bool Form1::QueryUnload() {
+  if (dialogs.message("你确定要退出系统吗?", "系统提示", MessageIcon::Question,
+                      MessageButtons::OkCancel) != MessageResult::Ok)
+    return false;
+  if (port.isOpen()) {
+    port.write(kOfflineFrame);
+    if (port.isOpen()) port.close();
+  }
+  return true;
+}
+
+}  // namespace kavel
