@@ -1,6 +1,7 @@
 #pragma once
 // A minimal change notification: views and handlers connect callables, the
 // model emits. No disconnect by design: models and their views share a lifetime.
+// Qt code is built with QT_NO_KEYWORDS so that `emit` here is not Qt's macro.
 #include <functional>
 #include <utility>
 #include <vector>
