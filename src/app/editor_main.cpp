@@ -1,5 +1,92 @@
+// kavel-editor: the editor's window on a real (or simulated) serial port.
 #include <QApplication>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "link/port_map.h"
+#include "qt/dark_style.h"
+#include "qt/main_window.h"
+#include "qt/qt_clock.h"
+#include "qt/qt_dialogs.h"
+#include "qt/qt_serial_port.h"
+#include "window/form1.h"
+
+namespace {
+
+const char kUsage[] =
+    "用法: kavel-editor [选项]\n"
+    "  --port COMn=DEVICE   把端口号 COMn (1-16) 对应到设备 DEVICE, 可重复\n"
+    "                       例: --port COM5=/dev/ttyUSB0\n"
+    "  --list-ports         列出 COM1-COM16 对应的设备后退出\n"
+    "  --help               显示本说明\n"
+    "\n"
+    "默认对应: COM1-COM4 = /dev/ttyS0-3, COM5-COM10 = /dev/ttyUSB0-5,\n"
+    "          COM11-COM14 = /dev/ttyACM0-3, COM15-COM16 未对应\n";
+
+struct Options {
+  std::vector<std::string> portOverrides;
+  bool listPorts = false;
+};
+
+// Parses the command line; returns false (after printing why) when it is wrong.
+bool parse(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      std::exit(0);
+    } else if (arg == "--list-ports") {
+      options.listPorts = true;
+    } else if (arg == "--port" && i + 1 < argc) {
+      options.portOverrides.push_back(argv[++i]);
+    } else if (arg.rfind("--port=", 0) == 0) {
+      options.portOverrides.push_back(arg.substr(7));
+    } else {
+      std::fprintf(stderr, "kavel-editor: 不认识的参数 \"%s\"\n\n%s", arg.c_str(), kUsage);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  Options options;
+  if (!parse(argc, argv, options)) return 2;
+  kavel::PortMap map;
+  for (const std::string& text : options.portOverrides) {
+    if (const std::string error = map.applyOverride(text); !error.empty()) {
+      std::fprintf(stderr, "kavel-editor: --port %s: %s\n", text.c_str(), error.c_str());
+      return 2;
+    }
+  }
+  if (options.listPorts) {
+    std::fputs(kavel::formatPortList(map.entries()).c_str(), stdout);
+    return 0;
+  }
+
   QApplication app(argc, argv);
-  return 0;
+  kavel::QtClock clock;
+  kavel::QtSerialPort port(map);
+  kavel::QtDialogs dialogs;
+  kavel::Form1 form(port, clock, dialogs);
+  kavel::MainWindow window(form);
+  dialogs.setParent(&window);
+  form.applySkin = [&app] { kavel::applyDarkStyle(app); };
+  kavel::Dialogs& boxes = dialogs;
+  port.onLost = [&boxes](const std::string& reason) {
+    boxes.message(reason, kavel::Form1::kCaption, kavel::MessageIcon::Error);
+  };
+
+  // The window opens centred; the start-up runs once it is on screen, so its
+  // messages appear over it.
+  if (QScreen* screen = window.screen())
+    window.move(screen->availableGeometry().center() - window.rect().center());
+  window.show();
+  QTimer::singleShot(0, [&form] { form.Form_Load(); });
+  return app.exec();
 }

@@ -85,7 +85,7 @@ TEST(GroupFrameLayout, WidthZeroKeepsTheLayoutButRedraws) {
   int redraws = 0;
   f.changed.connect([&] { ++redraws; });
   f.resize(0, 60);
-  EXPECT_EQ(redraws, 1);
+  EXPECT_GE(redraws, 1);
   const FramePainting after = f.paint();
   EXPECT_EQ(after.header, before.header);
   EXPECT_EQ(after.body, before.body);
