@@ -11,9 +11,13 @@
 #include "controls/inputs.h"
 #include "graph/group_frame.h"
 #include "link/clock.h"
+#include "link/handshake.h"
 #include "link/link_state.h"
 #include "link/link_timers.h"
+#include "link/reply_dispatcher.h"
 #include "link/serial_port.h"
+#include "panels/panels.h"
+#include "protocol/send_scheduler.h"
 #include "window/dialogs.h"
 
 namespace kavel {
@@ -81,6 +85,14 @@ class Form1 {
   MenuItem mnutuoji{"mnutuoji"};
   MenuItem mnuhelp{"mnuhelp"};
   MenuItem mnuabout{"mnuabout"};
+
+  // --- Device link: the panels' controls, the send timers, the handshake
+  // and the reply dispatcher. Each link part takes its timer ticks, menu
+  // clicks or port notification when it is constructed.
+  Panels panels;
+  SendScheduler sender{*this};
+  Handshake handshake{*this};
+  ReplyDispatcher dispatcher{*this, handshake};
 
   // Set by the shell: applies the window's skin at start-up.
   std::function<void()> applySkin;

@@ -1,0 +1,139 @@
+#include "link/reply_dispatcher.h"
+
+#include <exception>
+
+#include "link/handshake.h"
+#include "link/reply_table.h"
+#include "protocol/codecs.h"
+#include "window/form1.h"
+
+namespace kavel {
+
+namespace {
+
+// A failing step of the receive handling is skipped; the next one runs.
+template <typename F>
+void step(F&& f) {
+  try {
+    f();
+  } catch (const std::exception&) {
+  }
+}
+
+Timer& timerOf(Form1& f, Owner owner) {
+  switch (owner) {
+    case Owner::Timer2: return *f.timers.timer2;
+    case Owner::Timer3: return *f.timers.timer3;
+    case Owner::Timer4: return *f.timers.timer4;
+  }
+  return *f.timers.timer2;
+}
+
+}  // namespace
+
+ReplyDispatcher::ReplyDispatcher(Form1& form, Handshake& handshake)
+    : f_(form), handshake_(handshake) {
+  readBackBlock = [this](int block) {
+    f_.timers.timer2->setEnabled(false);
+    requestNextBlock(block);
+    return ReceiveEnd::Normally;
+  };
+  f_.port.onComm = [this] { MSComm1_OnComm(); };
+}
+
+void ReplyDispatcher::MSComm1_OnComm() {
+  // A notification that arrives while a reply's message box is open waits
+  // in the port's buffer; the handler never runs inside itself.
+  if (receiving_ || f_.port.commEvent() != SerialPort::kCommEventReceive) return;
+  receiving_ = true;
+  LinkState& s = f_.state;
+  // Nothing else of the editor runs during the pause; the line keeps filling the buffer.
+  f_.clock.pause(kAssemblyMs);
+  s.rxInput.clear();
+  s.rxBytes.clear();
+  step([&] {
+    s.rxInput = f_.port.readAll();
+    s.rxBytes = s.rxInput;
+  });
+  s.rxHex += toHex(s.rxBytes);
+  ReceiveEnd end = ReceiveEnd::Normally;
+  step([&] {
+    if (const ReplyEntry* entry = matchReply(s.rxHex, s))
+      end = run(*entry);
+    else
+      communicationError();
+  });
+  if (end == ReceiveEnd::Normally) {
+    step([&] { f_.port.discardInput(); });
+    step([&] { f_.port.discardOutput(); });
+  }
+  receiving_ = false;
+}
+
+ReceiveEnd ReplyDispatcher::run(const ReplyEntry& e) {
+  LinkState& s = f_.state;
+  switch (e.action) {
+    case ReplyAction::ProbeAnswered:
+      handshake_.probeAnswered(e.modelColumn);
+      break;
+    case ReplyAction::UnsupportedDevice:
+      handshake_.unsupportedDevice();
+      return ReceiveEnd::AtOnce;
+    case ReplyAction::ConnectAcknowledged:
+      handshake_.connectAcknowledged();
+      break;
+    case ReplyAction::ReadBackBlock:
+      return readBackBlock(e.block);
+    case ReplyAction::OfflineAcknowledged:
+      handshake_.offlineAcknowledged();
+      break;
+    case ReplyAction::Acknowledged:
+      s.clearReply();
+      timerOf(f_, e.timer).setEnabled(false);
+      s.resetCounters();
+      break;
+    case ReplyAction::SavedToMode:
+      savedToMode();
+      break;
+    case ReplyAction::BulkImportDone:
+      bulkImportDone();
+      break;
+  }
+  return ReceiveEnd::Normally;
+}
+
+void ReplyDispatcher::requestNextBlock(int block) {
+  LinkState& s = f_.state;
+  s.clearReply();
+  f_.timers.timer2->setEnabled(false);
+  s.resetCounters();
+  s.commandKind = 11;
+  s.readBlock = Integer(block + 1);
+  f_.timers.timer1->setEnabled(true);
+}
+
+void ReplyDispatcher::communicationError() {
+  f_.state.clearReply();
+  f_.timers.stopAll();
+  f_.dialogs.message(kCommunicationError, "系统提示", MessageIcon::Error);
+}
+
+void ReplyDispatcher::savedToMode() {
+  LinkState& s = f_.state;
+  s.clearReply();
+  f_.timers.timer3->setEnabled(false);
+  s.resetCounters();
+  f_.dialogs.message("当前数据已保存到模式" + formatNumber(leadingNumber(s.saveModeText)), "提示");
+}
+
+void ReplyDispatcher::bulkImportDone() {
+  LinkState& s = f_.state;
+  s.clearReply();
+  f_.timers.timer4->setEnabled(false);
+  f_.Label9.setCaption("导入成功");
+  f_.clock.pause(100);
+  s.resetCounters();
+  s.eqSendEnabled = true;
+}
+
+}  // namespace kavel
