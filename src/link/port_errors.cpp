@@ -62,7 +62,7 @@ PortError portErrorFromErrno(int err, int port, const std::string& device) {
 }
 
 std::string portLostMessage(int port, const std::string& device) {
-  return "串口 " + portLabel(port, device) + " 已断开：请检查串口线或 USB 转串口适配器，"
+  return "串口 " + portLabel(port, device) + "已断开：请检查串口线或 USB 转串口适配器，"
          "然后重新选择通信端口";
 }
 
