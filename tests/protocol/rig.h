@@ -53,10 +53,13 @@ struct Rig {
   }
   BandValues& band(Eq eq, int i) { return bands[int(eq)][i]; }
 
-  // The online guard holds: port open and the connect item disabled.
+  // As after a connect to a model-1 processor: the online guard holds
+  // (port open, connect item disabled) and the probe addresses model 1.
   void goOnline() {
     form.mnulianji.setEnabled(false);
     form.state.isOnline = true;
+    form.state.probeFrame = 0xAF;
+    form.state.deviceModel = 1;
   }
 
   // Puts `p` on the line: it answers what the editor writes.
