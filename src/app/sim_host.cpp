@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -61,12 +62,21 @@ bool SimHost::open(std::string& error) {
     if (!log_) return error = systemError(options_.logPath), false;
   }
   if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) return error = systemError("pipe"), false;
-  master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (master_ < 0) return error = systemError("posix_openpt"), false;
-  if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
-    return error = systemError("grantpt/unlockpt"), false;
-  const char* name = ::ptsname(master_);
-  if (!name) return error = systemError("ptsname"), false;
+  if (!createDevice(error)) return false;
+  log("--", {}, "serving model " + std::string(modelInfo(options_.model).name) + " on " + device_);
+  return true;
+}
+
+bool SimHost::createDevice(std::string& error) {
+  int fd = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return error = systemError("posix_openpt"), false;
+  const char* name = ::grantpt(fd) == 0 && ::unlockpt(fd) == 0 ? ::ptsname(fd) : nullptr;
+  if (!name) {
+    error = systemError("grantpt/unlockpt/ptsname");
+    ::close(fd);
+    return false;
+  }
+  master_ = fd;
   device_ = name;
   // Raw 8N1 at 38400 on the slave (the master's termios calls reach the
   // slave), so a program that opens it without setting it up gets bytes
@@ -78,19 +88,42 @@ bool SimHost::open(std::string& error) {
     ::tcsetattr(master_, TCSANOW, &tio);
   }
   ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-  if (!options_.link.empty()) {
-    struct stat st {};
-    if (::lstat(options_.link.c_str(), &st) == 0) {
-      if (!S_ISLNK(st.st_mode))
-        return error = options_.link + ": exists and is not a symlink; not replaced", false;
-      ::unlink(options_.link.c_str());
-    }
-    if (::symlink(device_.c_str(), options_.link.c_str()) != 0)
-      return error = systemError(options_.link), false;
-    linked_ = true;
+  if (options_.link.empty()) return true;
+  struct stat st {};
+  if (::lstat(options_.link.c_str(), &st) == 0) {
+    if (!S_ISLNK(st.st_mode))
+      return error = options_.link + ": exists and is not a symlink; not replaced", false;
+    ::unlink(options_.link.c_str());
   }
-  log("--", {}, "serving model " + std::string(modelInfo(options_.model).name) + " on " + device_);
+  if (::symlink(device_.c_str(), options_.link.c_str()) != 0)
+    return error = systemError(options_.link), false;
+  linked_ = true;
   return true;
+}
+
+// A program that dies with the port open leaves the exclusive-use flag it
+// set on the pseudo-terminal, which lives as long as the master side, and
+// nobody but root could open the port again. Clear the flag; where that is
+// refused, replace the device with a new one.
+void SimHost::releaseDevice() {
+  int fd = ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0) {
+    ::ioctl(fd, TIOCNXCL);
+    ::close(fd);
+    return;
+  }
+  if (errno != EBUSY) return;
+  // Closing first frees the number, so the new device usually gets the same path.
+  ::close(master_);
+  master_ = -1;
+  std::string error;
+  if (!createDevice(error)) {
+    log("--", {}, "cannot replace the device: " + error);
+    failed_ = "the port was left locked and no new device could be made: " + error;
+    return;
+  }
+  log("--", {}, "the port was left locked; now serving on " + device_);
+  if (onNewDevice) onNewDevice(device_);
 }
 
 void SimHost::stop() {
@@ -113,6 +146,7 @@ void SimHost::lineChanged(bool open) {
     ::tcflush(master_, TCIOFLUSH);
   }
   log("--", {}, open ? "line opened" : "line closed");
+  if (!open) releaseDevice();
 }
 
 void SimHost::save() {
@@ -130,6 +164,7 @@ std::string SimHost::serve() {
     pollfd fds[2] = {{master_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
     if (::ppoll(fds, 2, &timeout, nullptr) < 0 && errno != EINTR) return systemError("poll");
     if (fds[1].revents & POLLIN) break;
+    if (!failed_.empty()) return failed_;
 
     if (fds[0].revents & POLLIN) {
       ssize_t n = ::read(master_, buf, sizeof buf);

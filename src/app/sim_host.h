@@ -1,11 +1,12 @@
 #pragma once
 // Serves the simulated processor on a pseudo-terminal: the editor opens the
 // slave side like any serial device, the simulator reads and writes the
-// master side. The simulator never holds the slave open itself, so the
-// exclusive-use flag an editor puts on the port goes with the editor's last
-// descriptor, even when the editor dies.
+// master side. The simulator holds no descriptor on the slave, so it sees
+// the editor close the line (the master reports a hang-up), and then clears
+// the exclusive-use flag that an editor which died may have left behind.
 #include <atomic>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -40,7 +41,12 @@ class SimHost {
 
   const Processor& processor() const { return processor_; }
 
+  // Called from serve() when the device had to be replaced (see releaseDevice).
+  std::function<void(const std::string& device)> onNewDevice;
+
  private:
+  bool createDevice(std::string& error);
+  void releaseDevice();
   void log(const char* direction, const Bytes& bytes, const std::string& note);
   void lineChanged(bool open);
   void save();
@@ -53,6 +59,7 @@ class SimHost {
   int master_ = -1;
   int wake_[2] = {-1, -1};
   bool lineOpen_ = false;
+  std::string failed_;  // why serving cannot go on
   bool linked_ = false;
   std::FILE* log_ = nullptr;
   long long startUs_ = 0;

@@ -13,6 +13,8 @@ const char kUsage[] =
     "Serves a simulated KAVEL-7 processor on a new pseudo-terminal until stopped\n"
     "(Ctrl+C or SIGTERM). The first line printed is the device to open, for example\n"
     "  kavel-editor --port COM15=/dev/pts/7\n"
+    "If a program dies with the device open and leaves it locked, the simulator\n"
+    "moves to a new device and prints its path on a line of its own (--link follows).\n"
     "\n"
     "Processor:\n"
     "  --model=M          1, 2, 3 or 3b (model 3, second variant); default 1, or the\n"
@@ -129,6 +131,10 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
   std::printf("%s\n", host.devicePath().c_str());
   std::fflush(stdout);
+  host.onNewDevice = [](const std::string& device) {
+    std::printf("%s\n", device.c_str());
+    std::fflush(stdout);
+  };
   std::string ended = host.serve();
   g_host = nullptr;
   if (!ended.empty()) {
