@@ -36,9 +36,30 @@ double frequencyStep(double f) {
 }
 
 BandEditor::BandEditor(Dialogs& dialogs) : dialogs_(dialogs) {
+  namespace layout = band_editor_layout;
+  const auto place = [](Control& c, Geometry twips) {
+    c.setGeometry(fromTwips(twips.left, twips.top, twips.width, twips.height));
+  };
+  place(txtDB, layout::kTxtDB);
+  place(txtF, layout::kTxtF);
+  place(txtQ, layout::kTxtQ);
+  place(Command1, layout::kCommand1);
+  place(Command2, layout::kCommand2);
+  place(Command3, layout::kCommand3);
+  place(Command4, layout::kCommand4);
+  Command1.setCaption("<");
+  Command2.setCaption(">");
+  Command3.setCaption("<");
+  Command4.setCaption(">");
   txtDB.setText("0.0");
   txtF.setText("20");
   txtQ.setText("0");
+  txtDB.enterPressed.connect([this] { txtDBEnter(); });
+  txtF.enterPressed.connect([this] { txtFEnter(); });
+  txtQ.enterPressed.connect([this] { txtQEnter(); });
+  txtDB.clicked.connect([this] { txtDBClicked(); });
+  txtF.clicked.connect([this] { txtFClicked(); });
+  txtQ.clicked.connect([this] { txtQClicked(); });
 }
 
 // ---- Members ----

@@ -62,7 +62,8 @@ class BandEditor {
   Signal<double> QChanged;
   Signal<std::int16_t> TChanged;
 
-  // ---- What the view shows ----
+  // ---- What the view shows (geometry in pixels of the editor) ----
+  // A box's enterPressed and clicked signals run the Enter and click rules.
   TextBox txtDB{"txtDB"};
   TextBox txtF{"txtF"};
   TextBox txtQ{"txtQ"};

@@ -167,6 +167,7 @@ void EqGraph::setNumberCaption(int i, const std::string& caption) {
 }
 
 void EqGraph::resize(double width, double height) {
+  if (width == width_ && height == height_) return;  // only a change lays out anew
   width_ = width;
   height_ = height;
   // A control squeezed below its margins keeps a one-pixel plot.

@@ -93,6 +93,7 @@ class EqGraph {
   // ---- Geometry and drawing ----
   void setTextMeasure(TextMeasure measure);
   // The control's size changed: lays out the plot and labels, then redraws.
+  // The same size again does nothing.
   void resize(double width, double height);
   // Draws the plot from the bands; a no-op while a redraw runs.
   void redraw();
