@@ -55,6 +55,12 @@ void ReplyDispatcher::MSComm1_OnComm() {
     s.rxInput = f_.port.readAll();
     s.rxBytes = s.rxInput;
   });
+  // A notification whose bytes an earlier handling already took finds
+  // nothing waiting: it is no reply, so nothing is matched or discarded.
+  if (s.rxBytes.empty()) {
+    receiving_ = false;
+    return;
+  }
   s.rxHex += toHex(s.rxBytes);
   ReceiveEnd end = ReceiveEnd::Normally;
   step([&] {
