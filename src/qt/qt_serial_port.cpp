@@ -37,10 +37,7 @@ QtSerialPort::QtSerialPort(PortMap map) : map_(std::move(map)) {
   QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] { notify(); });
   QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                    [this](QSerialPort::SerialPortError error) {
-                     // A time-out only says a zero wait found nothing.
-                     if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError &&
-                         port_.isOpen())
-                       scheduleLineCheck();
+                     if (error != QSerialPort::NoError && port_.isOpen()) scheduleLineCheck();
                    });
 }
 
@@ -52,7 +49,7 @@ void QtSerialPort::setCommPort(int n) {
 
 PortError QtSerialPort::open() {
   const std::string device = map_.device(commPort_);
-  if (isOpen()) return portError(PortError::Kind::Busy, commPort_, device);
+  if (isOpen()) return portError(PortError::Kind::Other, commPort_, device, "端口已经打开");
   if (device.empty()) return unmappedPortError(commPort_);
   // Cheap checks first, so that a scan over absent ports never waits on a device.
   if (::access(device.c_str(), F_OK) != 0 || ::access(device.c_str(), R_OK | W_OK) != 0)
@@ -61,6 +58,7 @@ PortError QtSerialPort::open() {
   port_.setPortName(QString::fromStdString(device));
   if (!port_.open(QIODevice::ReadWrite)) {
     const QSerialPort::SerialPortError error = port_.error();
+    const std::string detail = port_.errorString().toStdString();
     port_.clearError();
     switch (error) {
       case QSerialPort::DeviceNotFoundError:
@@ -69,8 +67,7 @@ PortError QtSerialPort::open() {
         // The access check passed, so another program holds the device.
         return portError(PortError::Kind::Busy, commPort_, device);
       default:
-        return portError(PortError::Kind::Other, commPort_, device,
-                         port_.errorString().toStdString());
+        return portError(PortError::Kind::Other, commPort_, device, detail);
     }
   }
   if (!hasUart()) {

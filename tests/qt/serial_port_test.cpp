@@ -136,7 +136,8 @@ TEST_F(PtyPort, OpeningAMissingOrUnusableDeviceFailsAndLeavesThePortClosed) {
   const Case cases[] = {
       {16, nullptr, PortError::Kind::NotFound, "COM16 没有对应的串口设备"},
       {5, "/nonexistent/ttyUSB0", PortError::Kind::NotFound, "找不到串口设备 COM5（/nonexistent/ttyUSB0）"},
-      {6, "/dev/null", PortError::Kind::Other, "无法打开串口设备 COM6（/dev/null）"},
+      {6, "/dev/null", PortError::Kind::Other,  // not a terminal; the system's wording follows
+       "无法打开串口设备 COM6（/dev/null）：Inappropriate ioctl for device"},
   };
   PortMap map = mapWithPty();
   for (const Case& c : cases) map.setDevice(c.port, c.device ? c.device : "");
