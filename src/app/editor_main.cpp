@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/editor_simulation.h"
 #include "link/port_map.h"
 #include "qt/dark_style.h"
 #include "qt/main_window.h"
@@ -21,6 +22,8 @@ const char kUsage[] =
     "  --port COMn=DEVICE   把端口号 COMn (1-16) 对应到设备 DEVICE, 可重复\n"
     "                       例: --port COM5=/dev/ttyUSB0\n"
     "  --list-ports         列出 COM1-COM16 对应的设备后退出\n"
+    "  --simulate[=MODEL]   接一台模拟处理器 (型号 1, 2, 3 或 3b, 默认 1),\n"
+    "                       作为 COM15 提供并自动选择\n"
     "  --help               显示本说明\n"
     "\n"
     "默认对应: COM1-COM4 = /dev/ttyS0-3, COM5-COM10 = /dev/ttyUSB0-5,\n"
@@ -29,6 +32,7 @@ const char kUsage[] =
 struct Options {
   std::vector<std::string> portOverrides;
   bool listPorts = false;
+  std::string simulate;  // the simulated processor's model; empty for none
 };
 
 // Parses the command line; returns false (after printing why) when it is wrong.
@@ -40,6 +44,8 @@ bool parse(int argc, char** argv, Options& options) {
       std::exit(0);
     } else if (arg == "--list-ports") {
       options.listPorts = true;
+    } else if (arg == "--simulate" || arg.rfind("--simulate=", 0) == 0) {
+      options.simulate = arg == "--simulate" ? "1" : arg.substr(11);
     } else if (arg == "--port" && i + 1 < argc) {
       options.portOverrides.push_back(argv[++i]);
     } else if (arg.rfind("--port=", 0) == 0) {
@@ -69,6 +75,16 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // Made before the port so that it outlives it: the editor's last words
+  // (going offline at exit) still reach the simulated processor.
+  kavel::EditorSimulation simulation;
+  if (!options.simulate.empty()) {
+    if (const std::string error = simulation.start(options.simulate, map); !error.empty()) {
+      std::fprintf(stderr, "kavel-editor: %s\n", error.c_str());
+      return 2;
+    }
+  }
+
   QApplication app(argc, argv);
   kavel::QtClock clock;
   kavel::QtSerialPort port(map);
@@ -76,6 +92,7 @@ int main(int argc, char** argv) {
   kavel::Form1 form(port, clock, dialogs);
   kavel::MainWindow window(form);
   dialogs.setParent(&window);
+  window.setNotice(QString::fromStdString(simulation.notice()));
   form.applySkin = [&app] { kavel::applyDarkStyle(app); };
   kavel::Dialogs& boxes = dialogs;
   port.onLost = [&boxes](const std::string& reason) {
