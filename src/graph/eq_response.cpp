@@ -65,6 +65,21 @@ BandShape::BandShape(EqVariant v, PlotSize plot, const EqBand& band) {
     default:
       kind_ = Kind::kNone;
   }
+  // |A| e^(-z^2) < 0.5 once z^2 > ln(2 |A|); the margin keeps clear of a
+  // computed value landing on the half.
+  const double twiceA = 2 * std::fabs(height_);
+  negligibleZ2_ = twiceA > 0 && std::isfinite(twiceA) ? std::log(twiceA) + 1e-6 : 0;
+}
+
+double BandShape::applyTo(double y, double x) const {
+  if (kind_ == Kind::kNone) return y;
+  const bool flat = (kind_ == Kind::kHighShelf && x > centre_) ||
+                    (kind_ == Kind::kLowShelf && x < centre_);
+  if (!flat && width_ != 0 && std::isfinite(height_)) {
+    const double z = (x - centre_) / width_;
+    if (z * z > negligibleZ2_) return y;
+  }
+  return roundEven(y - offsetAt(x));
 }
 
 double BandShape::offsetAt(double x) const {
@@ -100,7 +115,7 @@ std::vector<double> curveRows(EqVariant v, PlotSize plot, const std::vector<EqBa
   for (int x = 0; x <= last; ++x) {
     double y = y0;
     // Rounded after every band, not once at the end.
-    for (const BandShape& s : shapes) y = roundEven(y - s.offsetAt(x));
+    for (const BandShape& s : shapes) y = s.applyTo(y, x);
     rows[x] = y;
   }
   return rows;
@@ -111,7 +126,7 @@ std::vector<double> bandRows(EqVariant v, PlotSize plot, const EqBand& band) {
   const double y0 = zeroLine(plot.H);
   const int last = lastColumn(plot);
   std::vector<double> rows(last + 1 > 0 ? last + 1 : 0);
-  for (int x = 0; x <= last; ++x) rows[x] = roundEven(y0 - s.offsetAt(x));
+  for (int x = 0; x <= last; ++x) rows[x] = s.applyTo(y0, x);
   return rows;
 }
 

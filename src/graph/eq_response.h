@@ -51,6 +51,8 @@ class BandShape {
   // Pixels the band lifts column x (negative for a cut); 0 where the
   // arithmetic fails (zero width, overflow).
   double offsetAt(double x) const;
+  // Row y (a whole row) moved by this band and rounded: round(y - P(x)).
+  double applyTo(double y, double x) const;
 
  private:
   enum class Kind { kNone, kPeak, kHighShelf, kLowShelf };
@@ -58,6 +60,9 @@ class BandShape {
   double height_ = 0;  // A: pixels above the 0 dB row at full gain
   double centre_ = 0;  // peak centre or shelf corner, pixels
   double width_ = 0;   // bell width, pixels
+  // Beyond this z^2 the bell lifts less than half a pixel and leaves a whole
+  // row where it is, so the exponential need not be taken.
+  double negligibleZ2_ = 0;
 };
 
 double bandOffset(EqVariant v, PlotSize plot, const EqBand& band, double x);  // P(band, x)
