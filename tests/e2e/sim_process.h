@@ -32,8 +32,10 @@ class SimProcess {
   // Starts kavel-sim with `args`, serving on the symlink `link`, saving its
   // state to `stateFile`.
   SimProcess(const QString& link, const QString& stateFile, QStringList args) {
+    // Beside this program unless the test environment names the folder.
     const QByteArray dir = qgetenv("KAVEL_BIN_DIR");
-    const QString bin = (dir.isEmpty() ? QString("bin") : QString(dir)) + "/kavel-sim";
+    const QString bin =
+        (dir.isEmpty() ? QCoreApplication::applicationDirPath() : QString(dir)) + "/kavel-sim";
     args << "--link=" + link << "--save=" + stateFile << "--log=" + stateFile + ".log";
     process_.setProgram(bin);
     process_.setArguments(args);

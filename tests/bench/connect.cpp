@@ -1,0 +1,74 @@
+// Time from 联机 to the first read-back block, against kavel-sim on a
+// pseudo-terminal, with and without the pace of a real 38400-baud line.
+//
+// The protocol's own minimum for this span is two exchanges (the connect,
+// then block 0x01), each a probe tick (20 ms) and a send tick (20 ms), with
+// the 10 ms receive window after the probe reply and after the answer:
+// 2 x (20 + 10 + 20 + 10) = 120 ms. The ratio counter is measured / minimum.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include "../e2e/sim_process.h"
+
+namespace kavel::e2e {
+namespace {
+
+constexpr double kProtocolMinimumMs = 120.0;
+
+QCoreApplication& app() {
+  static int argc = 1;
+  static char name[] = "bench_connect";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication instance(argc, argv);
+  return instance;
+}
+
+void BM_ConnectToFirstBlock(benchmark::State& state) {
+  app();
+  QTemporaryDir dir;
+  QStringList args{"--model=1"};
+  if (state.range(0)) args << "--paced";
+  SimProcess sim(dir.filePath("kavel"), dir.filePath("state.json"), args);
+  if (sim.device().empty()) return state.SkipWithError("kavel-sim did not start");
+  Editor e(dir.filePath("kavel").toStdString());
+  e.form.Form_Load();
+  if (!e.port.isOpen()) return state.SkipWithError("the start-up did not open the port");
+
+  // The first block ends the measurement: note the time and stop there.
+  long long answeredAt = -1;
+  e.form.dispatcher.readBackBlock = [&](int) {
+    answeredAt = e.form.clock.nowMs();
+    e.form.timers.stopAll();
+    e.form.state.resetCounters();
+    e.form.state.clearReply();
+    return ReceiveEnd::Normally;
+  };
+  double totalMs = 0;
+  for (auto _ : state) {
+    answeredAt = -1;
+    const long long start = e.form.clock.nowMs();
+    e.form.handshake.mnulianji_Click();
+    if (!waitFor([&] { return answeredAt >= 0; }, 5000))
+      return state.SkipWithError("no block reply within 5 s");
+    const double ms = static_cast<double>(answeredAt - start);
+    totalMs += ms;
+    state.SetIterationTime(ms / 1000.0);
+    // Let stray bytes settle before the next round.
+    waitFor([] { return false; }, 30);
+  }
+  state.counters["minimum_ms"] = kProtocolMinimumMs;
+  state.counters["ratio"] = totalMs / state.iterations() / kProtocolMinimumMs;
+}
+
+BENCHMARK(BM_ConnectToFirstBlock)
+    ->ArgName("paced")
+    ->Arg(1)
+    ->Arg(0)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kavel::e2e
