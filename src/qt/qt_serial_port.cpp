@@ -89,6 +89,10 @@ void QtSerialPort::close() {
   held_.clear();
   checkAfterHandler_ = false;
   if (!port_.isOpen()) return;
+  // What still waits in QSerialPort's queue would be dropped by the close
+  // (the offline frame of a confirmed exit, say): hand it to the driver,
+  // which drains its own buffer on close.
+  if (port_.bytesToWrite() > 0) port_.waitForBytesWritten(200);
   port_.close();  // also lifts the exclusive lock on the device
   port_.clearError();
 }
