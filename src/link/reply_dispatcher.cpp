@@ -35,7 +35,13 @@ ReplyDispatcher::ReplyDispatcher(Form1& form, Handshake& handshake)
     : f_(form), handshake_(handshake) {
   readBackBlock = [this](int block) {
     f_.timers.timer2->setEnabled(false);
-    requestNextBlock(block);
+    if (block < kReadBackBlocks) {
+      requestNextBlock(block);
+    } else {  // the last block: nothing further to ask for
+      f_.state.clearReply();
+      f_.timers.stopAll();
+      f_.state.resetCounters();
+    }
     return ReceiveEnd::Normally;
   };
   f_.port.onComm = [this] { MSComm1_OnComm(); };

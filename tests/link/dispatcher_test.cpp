@@ -171,6 +171,14 @@ TEST(Dispatch, ABlockReplyAsksForTheBlockAfterItsOwnNumber) {
   EXPECT_TRUE(b.rig.dialogs.shown.empty());
 }
 
+TEST(Dispatch, NothingIsAskedForAfterTheLastBlock) {
+  Busy b(11);
+  b.receive({0x10, 0x27});
+  EXPECT_EQ(b.running(), "----");
+  EXPECT_EQ(b.rig.state().readBlock, 0) << "unchanged";
+  EXPECT_EQ(b.rig.state().sendTicks, 0);
+}
+
 TEST(Dispatch, ABlockReplyGoesToTheReadBack) {
   Busy b(11);
   int decoded = -1;
