@@ -33,17 +33,6 @@ Timer& timerOf(Form1& f, Owner owner) {
 
 ReplyDispatcher::ReplyDispatcher(Form1& form, Handshake& handshake)
     : f_(form), handshake_(handshake) {
-  readBackBlock = [this](int block) {
-    f_.timers.timer2->setEnabled(false);
-    if (block < kReadBackBlocks) {
-      requestNextBlock(block);
-    } else {  // the last block: nothing further to ask for
-      f_.state.clearReply();
-      f_.timers.stopAll();
-      f_.state.resetCounters();
-    }
-    return ReceiveEnd::Normally;
-  };
   f_.port.onComm = [this] { MSComm1_OnComm(); };
 }
 
@@ -95,7 +84,7 @@ ReceiveEnd ReplyDispatcher::run(const ReplyEntry& e) {
       handshake_.connectAcknowledged();
       break;
     case ReplyAction::ReadBackBlock:
-      return readBackBlock(e.block);
+      return readBackBlock ? readBackBlock(e.block) : ReceiveEnd::Normally;
     case ReplyAction::OfflineAcknowledged:
       handshake_.offlineAcknowledged();
       break;

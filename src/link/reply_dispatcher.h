@@ -24,9 +24,7 @@ class ReplyDispatcher {
 
   void MSComm1_OnComm();
 
-  // What the read-back makes of block `block` (0x01..0x27). Until the
-  // decoders are in place it only asks for the next block, and stops after
-  // the last one.
+  // What the read-back makes of block `block` (0x01..0x27); set by the read-back.
   std::function<ReceiveEnd(int block)> readBackBlock;
   // The closing step of every block that does not end a read-back: clear
   // the reply, stop Timer2, reset the counters and probe for block + 1.

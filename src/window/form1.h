@@ -17,6 +17,7 @@
 #include "link/reply_dispatcher.h"
 #include "link/serial_port.h"
 #include "panels/panels.h"
+#include "readback/read_back.h"
 #include "protocol/send_scheduler.h"
 #include "window/dialogs.h"
 
@@ -93,6 +94,7 @@ class Form1 {
   SendScheduler sender{*this};
   Handshake handshake{*this};
   ReplyDispatcher dispatcher{*this, handshake};
+  ReadBack readBack{*this, dispatcher};
 
   // Set by the shell: applies the window's skin at start-up.
   std::function<void()> applySkin;
