@@ -95,14 +95,9 @@ TEST_P(ConnectE2E, ConnectLandsOnTheModelAndTheProcessorStoresACommand) {
   std::vector<int> all(0x27);
   for (int i = 0; i < 0x27; ++i) all[i] = i + 1;
   EXPECT_EQ(blocks, all);
-  // Until the read-back's own end (panels filled, link online) is built,
-  // stand where it will leave the editor: online, no exchange pending.
-  if (!e.form.online()) {
-    e.form.timers.stopAll();
-    e.form.state.resetCounters();
-    e.form.mnulianji.setEnabled(false);
-    e.form.state.isOnline = true;
-  }
+  // The last block puts the link online.
+  ASSERT_TRUE(waitFor([&] { return e.form.state.isOnline; }, 3000));
+  EXPECT_EQ(e.form.Label8.caption(), "联 机 状 态");
   ASSERT_TRUE(e.form.online());
 
   // The microphone volume, sent as its handler sends it.
