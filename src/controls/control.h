@@ -70,10 +70,16 @@ class Control {
   int fontPoints_ = 9;
 };
 
-// A label: caption only.
+// A label: a caption; an auto-sized label grows from its left edge to fit
+// its caption.
 class Label : public Control {
  public:
   using Control::Control;
+  bool autoSize() const { return autoSize_; }
+  void setAutoSize(bool v) { update(autoSize_, v); }
+
+ private:
+  bool autoSize_ = false;
 };
 
 // A push button (command button or the panels' dcButton): caption, back

@@ -42,6 +42,7 @@ QLabel* makeLabel(QWidget* parent, Label& model) {
   mirror(w, model, [&model](QLabel* l) {
     l->setText(q(model.caption()));
     l->setStyleSheet("background: transparent; color: " + css(model.foreColor()) + ";");
+    if (model.autoSize()) l->resize(l->sizeHint().width(), l->height());
   });
   return w;
 }

@@ -55,6 +55,7 @@ void Form1::layoutTopBar() {
   Label6.setCaption("通信端口");
   Label6.setForeColor(colors::white);
   Combo3.setGeometry(fromTwips(12960, 120, 975, 300));
+  Combo3.setFontPoints(8);  // so that "COM15" fits beside the arrow
   Combo3.clicked.connect([this] { Combo3_Click(); });
 
   // Second row: label, slider and value box of each master volume.
@@ -109,6 +110,8 @@ void Form1::layoutStatus() {
   Label9.setBold(true);
   Label9.setFontPoints(12);
   Label9.setForeColor({0, 0, 255});
+  // Its progress captions are far longer than its place in the layout.
+  Label9.setAutoSize(true);
   Label9.setVisible(false);
 }
 

@@ -85,6 +85,17 @@ TEST(MainWindowView, LinkLabelFollowsItsModel) {
   EXPECT_EQ(status->text(), "联 机 状 态");
 }
 
+TEST(MainWindowView, ProgressCaptionIsShownWhole) {
+  Fixture f;
+  f.window.show();
+  auto* progress = f.window.findChild<QLabel*>("Label9");
+  ASSERT_NE(progress, nullptr);
+  f.form.Label9.setVisible(true);
+  f.form.Label9.setCaption("正在加载环绕部分数据.......");
+  EXPECT_EQ(progress->x(), 400);
+  EXPECT_GE(progress->width(), progress->fontMetrics().horizontalAdvance(progress->text()));
+}
+
 // Renders the window to a PNG when KAVEL_RENDER_DIR is set, for a person to look at.
 TEST(MainWindowView, RendersToPng) {
   Fixture f;
