@@ -72,10 +72,18 @@ TEST(ReplyTable, TheEntriesInOrder) {
     EXPECT_EQ(e.code, x.code);
     EXPECT_EQ(e.when, x.when);
     EXPECT_EQ(e.action, x.action);
-    if (x.when == When::Kind) EXPECT_EQ(e.kinds, x.kindsOrModel);
-    if (x.when == When::DeviceModel) EXPECT_EQ(e.deviceModel, x.kindsOrModel[0]);
-    if (x.action == ReplyAction::Acknowledged) EXPECT_EQ(e.timer, x.timer);
-    if (x.action == ReplyAction::ReadBackBlock) EXPECT_EQ(e.block, int(i) - 5);
+    if (x.when == When::Kind) {
+      EXPECT_EQ(e.kinds, x.kindsOrModel);
+    }
+    if (x.when == When::DeviceModel) {
+      EXPECT_EQ(e.deviceModel, x.kindsOrModel[0]);
+    }
+    if (x.action == ReplyAction::Acknowledged) {
+      EXPECT_EQ(e.timer, x.timer);
+    }
+    if (x.action == ReplyAction::ReadBackBlock) {
+      EXPECT_EQ(e.block, int(i) - 5);
+    }
   }
 }
 
