@@ -12,6 +12,8 @@
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#include <memory>
+#include <string>
 
 #include "../e2e/sim_process.h"
 
@@ -20,6 +22,29 @@ namespace {
 
 constexpr double kProtocolMinimumMs = 120.0;
 constexpr double kOnlineMinimumMs = 40 * 60.0 + 1000.0;
+
+QCoreApplication& app();
+
+// kavel-sim (paced like a real line or not) and an editor started up on it.
+struct Bench {
+  explicit Bench(bool paced) {
+    app();
+    QStringList args{"--model=1"};
+    if (paced) args << "--paced";
+    sim = std::make_unique<SimProcess>(dir.filePath("kavel"), dir.filePath("state.json"), args);
+    if (sim->device().empty()) {
+      error = "kavel-sim did not start";
+      return;
+    }
+    editor = std::make_unique<Editor>(dir.filePath("kavel").toStdString());
+    editor->form.Form_Load();
+    if (!editor->port.isOpen()) error = "the start-up did not open the port";
+  }
+  QTemporaryDir dir;
+  std::unique_ptr<SimProcess> sim;
+  std::unique_ptr<Editor> editor;
+  std::string error;
+};
 
 QCoreApplication& app() {
   static int argc = 1;
@@ -30,15 +55,9 @@ QCoreApplication& app() {
 }
 
 void BM_ConnectToFirstBlock(benchmark::State& state) {
-  app();
-  QTemporaryDir dir;
-  QStringList args{"--model=1"};
-  if (state.range(0)) args << "--paced";
-  SimProcess sim(dir.filePath("kavel"), dir.filePath("state.json"), args);
-  if (sim.device().empty()) return state.SkipWithError("kavel-sim did not start");
-  Editor e(dir.filePath("kavel").toStdString());
-  e.form.Form_Load();
-  if (!e.port.isOpen()) return state.SkipWithError("the start-up did not open the port");
+  Bench bench(state.range(0) != 0);
+  if (!bench.error.empty()) return state.SkipWithError(bench.error.c_str());
+  Editor& e = *bench.editor;
 
   // The first block ends the measurement: note the time and stop there.
   long long answeredAt = -1;
@@ -67,15 +86,9 @@ void BM_ConnectToFirstBlock(benchmark::State& state) {
 }
 
 void BM_ConnectToOnline(benchmark::State& state) {
-  app();
-  QTemporaryDir dir;
-  QStringList args{"--model=1"};
-  if (state.range(0)) args << "--paced";
-  SimProcess sim(dir.filePath("kavel"), dir.filePath("state.json"), args);
-  if (sim.device().empty()) return state.SkipWithError("kavel-sim did not start");
-  Editor e(dir.filePath("kavel").toStdString());
-  e.form.Form_Load();
-  if (!e.port.isOpen()) return state.SkipWithError("the start-up did not open the port");
+  Bench bench(state.range(0) != 0);
+  if (!bench.error.empty()) return state.SkipWithError(bench.error.c_str());
+  Editor& e = *bench.editor;
   double totalMs = 0;
   for (auto _ : state) {
     // Back to offline by hand, so every round is a first connect.
