@@ -5,11 +5,15 @@
 
 namespace kavel {
 
-void scanPorts(SerialPort& port, ComboBox& list, LinkState& state) {
+PortError scanPorts(SerialPort& port, ComboBox& list, LinkState& state) {
   std::array<bool, kScanPorts + 1> failed{};
+  PortError refused;
   for (int n = 1; n <= kScanPorts; ++n) {
     port.setCommPort(n);
-    if (port.open()) failed[n] = true;
+    if (PortError error = port.open()) {
+      failed[n] = true;
+      if (error.kind == PortError::Kind::PermissionDenied && !refused) refused = std::move(error);
+    }
     port.close();  // a failed open is still followed by the close
   }
   for (int n = 1; n <= kListPorts; ++n) {
@@ -18,6 +22,7 @@ void scanPorts(SerialPort& port, ComboBox& list, LinkState& state) {
     list.addItem(state.portName);
     list.setText(state.portName);
   }
+  return refused;
 }
 
 }  // namespace kavel

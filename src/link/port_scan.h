@@ -12,7 +12,9 @@ inline constexpr int kListPorts = 15;  // COM16 is never listed
 // Opens and closes COM1 to COM16 in turn and appends the openable ones up to
 // COM15 to `list`, in ascending order. `portName` and the list's text end as
 // the highest of them; `portName` stays empty when none opens. The port is
-// left closed.
-void scanPorts(SerialPort& port, ComboBox& list, LinkState& state);
+// left closed. Returns the refusal of the first port that exists but may not
+// be opened (no kind when there is none), so that the operator can be told
+// how to get access.
+PortError scanPorts(SerialPort& port, ComboBox& list, LinkState& state);
 
 }  // namespace kavel

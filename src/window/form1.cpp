@@ -147,9 +147,11 @@ void Form1::Form_Load() {
 }
 
 void Form1::rs232() {
-  scanPorts(port, Combo3, state);
-  if (state.portName.empty())
-    dialogs.message("搜索串口失败.........", kCaption, MessageIcon::Error);
+  const PortError refused = scanPorts(port, Combo3, state);
+  if (!state.portName.empty()) return;
+  dialogs.message("搜索串口失败.........", kCaption, MessageIcon::Error);
+  // Most often the ports are there but the user may not open them.
+  if (refused) dialogs.message(refused.message, kCaption, MessageIcon::Error);
 }
 
 bool Form1::openChosenPort() {

@@ -53,6 +53,16 @@ TEST(StartUp, OnlyPort16MeansNoPort) {
   EXPECT_EQ(w.port.settingsApplied.size(), 1u) << "the link settings are applied all the same";
 }
 
+TEST(StartUp, PortsRefusedForPermissionAreExplainedAfterTheScanMessage) {
+  Window w({});
+  w.port.setOpenError(5, {PortError::Kind::PermissionDenied, "权限不足：dialout COM5"});
+  w.port.setOpenError(6, {PortError::Kind::PermissionDenied, "权限不足：dialout COM6"});
+  w.form.Form_Load();
+  EXPECT_EQ(w.dialogs.texts(),
+            (std::vector<std::string>{"搜索串口失败.........", "权限不足：dialout COM5"}));
+  EXPECT_EQ(w.dialogs.shown[1].icon, MessageIcon::Error);
+}
+
 TEST(StartUp, AppliesTheLinkSettings) {
   Window w({3});
   w.form.Form_Load();
