@@ -1,1 +1,0 @@
-// Stands in for a folder that has no source yet.
