@@ -3,13 +3,16 @@
 #include <cctype>
 
 #include "link/port_scan.h"
+#include "protocol/command_frame.h"
 
 namespace kavel {
 
 namespace {
 
-// The offline command, written once on a confirmed exit while the port is open.
-const Bytes kOfflineFrame{0xA5, 0x67, 0x35, 0x31, 0x31, 0x30, 0x02, 0x01, 0x00};
+// The link group's command with code 0 is the offline command, written once
+// on a confirmed exit while the port is open.
+constexpr Byte kLinkGroup = 0x01;
+constexpr Byte kGoOffline = 0x00;
 
 const char* const kPanelNames[Form1::kPanelCount] = {"话筒", "音乐", "效果", "中置/环绕", "超低/设定"};
 
@@ -190,7 +193,7 @@ bool Form1::QueryUnload() {
                       MessageButtons::OkCancel) != MessageResult::Ok)
     return false;
   if (port.isOpen()) {
-    port.write(kOfflineFrame);
+    port.write(makeFrame(kLinkGroup, kGoOffline, {}, false));
     if (port.isOpen()) port.close();
   }
   return true;
