@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "link/port_scan.h"
+#include "panels/panel_handlers.h"
 #include "protocol/command_frame.h"
 
 namespace kavel {
@@ -24,6 +25,17 @@ Form1::Form1(SerialPort& port_, Clock& clock_, Dialogs& dialogs_)
   layoutPanels();
   layoutStatus();
   buildMenus();
+  buildEqualizers();
+}
+
+void Form1::buildEqualizers() {
+  for (int e = 0; e < kEqCount; ++e)
+    equalizers_[e] = std::make_unique<Equalizer>(Eq(e), state, dialogs);
+  BandReader* readers[kEqCount] = {&panels.ucSlider1, &panels.ucSlider2, &panels.ucSlider3,
+                                   &panels.ucSlider4, &panels.ucSlider5, &panels.ucSlider6};
+  for (int e = 0; e < kEqCount; ++e)
+    *readers[e] = [this, e](int band) { return equalizers_[e]->values(band); };
+  connectPanels(*this);
 }
 
 void Form1::layoutTopBar() {
@@ -142,6 +154,7 @@ int Form1::portNumber(const std::string& name) {
 
 void Form1::Form_Load() {
   if (applySkin) applySkin();
+  for (auto& equalizer : equalizers_) equalizer->initialise();
   rs232();
   port.applySettings(LinkSettings{});
   if (state.portName.empty()) return;

@@ -4,6 +4,7 @@
 // handlers (start-up, port choice, activation, panel switching, exit).
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "controls/control.h"
@@ -16,6 +17,7 @@
 #include "link/link_timers.h"
 #include "link/reply_dispatcher.h"
 #include "link/serial_port.h"
+#include "panels/equalizer.h"
 #include "panels/panels.h"
 #include "readback/read_back.h"
 #include "protocol/send_scheduler.h"
@@ -91,6 +93,8 @@ class Form1 {
   // and the reply dispatcher. Each link part takes its timer ticks, menu
   // clicks or port notification when it is constructed.
   Panels panels;
+  // The six equalizers: MicEQLine1/ucSlider1/dcButton1 .. ucEQLine11/ucSlider6/dcButton6.
+  Equalizer& eq(Eq e) { return *equalizers_[static_cast<int>(e)]; }
   SendScheduler sender{*this};
   Handshake handshake{*this};
   ReplyDispatcher dispatcher{*this, handshake};
@@ -106,9 +110,12 @@ class Form1 {
   void layoutPanels();
   void layoutStatus();
   void buildMenus();
+  void buildEqualizers();
   void rs232();
   // Opens the port named in Combo3; tells the operator when it fails.
   bool openChosenPort();
+
+  std::array<std::unique_ptr<Equalizer>, kEqCount> equalizers_;
 };
 
 }  // namespace kavel

@@ -1,0 +1,12 @@
+#include "panels/panel_handlers.h"
+
+#include "panels/eq_handlers.h"
+#include "window/form1.h"
+
+namespace kavel {
+
+void connectPanels(Form1& f) {
+  for (int e = 0; e < kEqCount; ++e) connectEqualizer(f, Eq(e));
+}
+
+}  // namespace kavel
