@@ -1,12 +1,16 @@
 #include "panels/panel_handlers.h"
 
 #include "panels/eq_handlers.h"
+#include "panels/mic_handlers.h"
+#include "panels/music_handlers.h"
 #include "window/form1.h"
 
 namespace kavel {
 
 void connectPanels(Form1& f) {
   for (int e = 0; e < kEqCount; ++e) connectEqualizer(f, Eq(e));
+  connectMicPanel(f);
+  connectMusicPanel(f);
 }
 
 }  // namespace kavel
