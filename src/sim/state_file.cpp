@@ -4,66 +4,66 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 namespace kavel::sim {
 
 namespace {
 
-Json integer(long long v) { return Json{v}; }
+// Members keep the order of the document, so a mistake is reported where a
+// reader meets it first.
+using Json = nlohmann::ordered_json;
 
-bool inRange(const Json& v, long long max) { return v.isInt() && v.asInt() >= 0 && v.asInt() <= max; }
+bool wholeNumber(const Json& v, long long max) {
+  return v.is_number_integer() && v.get<long long>() >= 0 && v.get<long long>() <= max;
+}
 
 bool bandsFromJson(const Json& j, std::vector<Band>& bands, const std::string& name,
                    std::string& error) {
-  if (!j.isArray() || j.asArray().size() != bands.size()) {
+  if (!j.is_array() || j.size() != bands.size()) {
     error = name + " must be a list of " + std::to_string(bands.size()) + " bands";
     return false;
   }
   for (std::size_t i = 0; i < bands.size(); ++i) {
-    const Json& b = j.asArray()[i];
+    const Json& b = j[i];
     const std::string where = name + " band " + std::to_string(i);
-    if (!b.isArray() || b.asArray().size() != 3) {
+    if (!b.is_array() || b.size() != 3) {
       error = where + " must be [Q byte, gain byte, frequency code]";
       return false;
     }
-    const JsonArray& v = b.asArray();
-    if (!inRange(v[0], 255) || !inRange(v[1], 255) || !inRange(v[2], 0xFFFF)) {
+    if (!wholeNumber(b[0], 255) || !wholeNumber(b[1], 255) || !wholeNumber(b[2], 0xFFFF)) {
       error = where + ": Q and gain must be 0..255, the frequency code 0..65535";
       return false;
     }
-    bands[i] = Band{static_cast<int>(v[0].asInt()), static_cast<int>(v[1].asInt()),
-                    static_cast<int>(v[2].asInt())};
+    bands[i] = Band{b[0].get<int>(), b[1].get<int>(), b[2].get<int>()};
   }
   return true;
 }
 
-}  // namespace
-
 Json storeToJson(const Store& s) {
-  JsonObject o;
-  for (const ParamInfo& p : params()) o.emplace_back(std::string(p.name), integer(s[p.id]));
+  Json o = Json::object();
+  for (const ParamInfo& p : params()) o[std::string(p.name)] = s[p.id];
   for (const EqInfo& e : eqs()) {
-    JsonArray bands;
-    for (const Band& b : s.bands[e.id])
-      bands.push_back(Json{JsonArray{integer(b.q), integer(b.gain), integer(b.freq)}});
-    o.emplace_back(std::string(e.name), Json{std::move(bands)});
+    Json bands = Json::array();
+    for (const Band& b : s.bands[e.id]) bands.push_back({b.q, b.gain, b.freq});
+    o[std::string(e.name)] = std::move(bands);
   }
-  return Json{std::move(o)};
+  return o;
 }
 
 bool storeFromJson(const Json& j, Store& s, std::string& error) {
-  if (!j.isObject()) {
+  if (!j.is_object()) {
     error = "a parameter set must be an object";
     return false;
   }
-  for (const auto& [key, v] : j.asObject()) {
+  for (const auto& [key, v] : j.items()) {
     if (auto p = paramByName(key)) {
-      if (!inRange(v, maxWire(*p))) {
+      if (!wholeNumber(v, maxWire(*p))) {
         error = key + " must be a whole number from 0 to " + std::to_string(maxWire(*p));
         return false;
       }
-      s[*p] = static_cast<int>(v.asInt());
+      s[*p] = v.get<int>();
     } else if (auto e = eqByName(key)) {
       if (!bandsFromJson(v, s.bands[*e], key, error)) return false;
     } else {
@@ -74,26 +74,77 @@ bool storeFromJson(const Json& j, Store& s, std::string& error) {
   return true;
 }
 
+bool flat(const Json& a) {
+  for (const Json& v : a)
+    if (v.is_structured()) return false;
+  return true;
+}
+
+// Pretty-printed with a two-space indent, except that a list of numbers (a
+// band) stays on one line: a state of six equalizers in eleven parameter
+// sets remains a file one can read.
+void write(const Json& j, int indent, std::string& out) {
+  const std::string pad(indent + 2, ' ');
+  if (j.is_object() && !j.empty()) {
+    out += "{\n";
+    std::size_t i = 0;
+    for (const auto& [key, v] : j.items()) {
+      out += pad + Json(key).dump() + ": ";
+      write(v, indent + 2, out);
+      out += ++i < j.size() ? ",\n" : "\n";
+    }
+    out += std::string(indent, ' ') + "}";
+  } else if (j.is_array() && !j.empty()) {
+    const bool oneLine = flat(j);
+    out += oneLine ? "[" : "[\n";
+    for (std::size_t i = 0; i < j.size(); ++i) {
+      if (!oneLine) out += pad;
+      write(j[i], indent + 2, out);
+      if (i + 1 < j.size()) out += oneLine ? ", " : ",\n";
+    }
+    out += oneLine ? "]" : "\n" + std::string(indent, ' ') + "]";
+  } else {
+    out += j.dump();
+  }
+}
+
+// nlohmann's parse errors read "[json.exception.parse_error.101] parse error
+// at line 3, column 13: syntax error ..."; the user needs the part from "line".
+std::string parseErrorText(const nlohmann::json::parse_error& e) {
+  const std::string what = e.what();
+  const std::size_t at = what.find("line ");
+  return at == std::string::npos ? what : what.substr(at);
+}
+
+}  // namespace
+
 std::string stateToText(const Processor& p) {
-  JsonArray modes;
+  Json modes = Json::array();
   for (const Store& m : p.modes()) modes.push_back(storeToJson(m));
-  JsonObject o;
-  o.emplace_back("model", Json{std::string(modelInfo(p.model()).name)});
-  o.emplace_back("current", storeToJson(p.current()));
-  o.emplace_back("modes", Json{std::move(modes)});
-  return writeJson(Json{std::move(o)});
+  Json doc = Json::object();
+  doc["model"] = std::string(modelInfo(p.model()).name);
+  doc["current"] = storeToJson(p.current());
+  doc["modes"] = std::move(modes);
+  std::string out;
+  write(doc, 0, out);
+  return out + "\n";
 }
 
 bool stateFromText(const std::string& text, SimState& out, std::string& error) {
   Json doc;
-  if (!parseJson(text, doc, error)) return false;
-  if (!doc.isObject()) {
+  try {
+    doc = Json::parse(text);
+  } catch (const nlohmann::json::parse_error& e) {
+    error = parseErrorText(e);
+    return false;
+  }
+  if (!doc.is_object()) {
     error = "the state must be a JSON object";
     return false;
   }
-  for (const auto& [key, v] : doc.asObject()) {
+  for (const auto& [key, v] : doc.items()) {
     if (key == "model") {
-      std::optional<Model> m = v.isString() ? modelByName(v.asString()) : std::nullopt;
+      std::optional<Model> m = v.is_string() ? modelByName(v.get<std::string>()) : std::nullopt;
       if (!m) {
         error = "model must be \"1\", \"2\", \"3\" or \"3b\"";
         return false;
@@ -102,12 +153,12 @@ bool stateFromText(const std::string& text, SimState& out, std::string& error) {
     } else if (key == "current") {
       if (!storeFromJson(v, out.current, error)) return (error = "current: " + error), false;
     } else if (key == "modes") {
-      if (!v.isArray() || v.asArray().size() > kModeCount) {
+      if (!v.is_array() || v.size() > kModeCount) {
         error = "modes must be a list of at most 10 parameter sets";
         return false;
       }
-      for (std::size_t i = 0; i < v.asArray().size(); ++i)
-        if (!storeFromJson(v.asArray()[i], out.modes[i], error))
+      for (std::size_t i = 0; i < v.size(); ++i)
+        if (!storeFromJson(v[i], out.modes[i], error))
           return (error = "mode " + std::to_string(i + 1) + ": " + error), false;
     } else {
       error = "unknown member \"" + key + "\" (expected model, current, modes)";

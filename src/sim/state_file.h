@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 
-#include "sim/json.h"
 #include "sim/processor.h"
 
 namespace kavel::sim {
@@ -19,11 +18,9 @@ struct SimState {
   SimState() { modes.fill(Store::factory()); }
 };
 
-Json storeToJson(const Store& s);
-// Reads `j` over `s`; on failure says which member is wrong.
-bool storeFromJson(const Json& j, Store& s, std::string& error);
-
+// The document as text: two-space indent, each band on one line.
 std::string stateToText(const Processor& p);
+// Reads `text` over `out`; on failure says where or which member is wrong.
 bool stateFromText(const std::string& text, SimState& out, std::string& error);
 
 // File forms; the write goes through a temporary file and a rename, so a

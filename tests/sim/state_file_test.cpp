@@ -36,10 +36,13 @@ TEST(StateFile, MistakesAreNamed) {
   const std::pair<const char*, const char*> kCases[] = {
       {R"({"current": {"micVolum": 1}})", "current: unknown parameter \"micVolum\""},
       {R"({"current": {"micVolume": 256}})", "current: micVolume must be a whole number from 0 to 255"},
-      {R"({"current": {"echoLowPass": 1400.5}})", "line 1: only whole numbers are allowed"},
+      {R"({"current": {"echoLowPass": 1400.5}})",
+       "current: echoLowPass must be a whole number from 0 to 65535"},
       {R"({"modes": [{}, {"subEqBand": [[1, 2, 3]]}]})", "mode 2: subEqBand must be a list of 5 bands"},
       {R"({"model": "4"})", "model must be \"1\", \"2\", \"3\" or \"3b\""},
-      {"{\n\"current\": {\n\"micVolume\" 3}}", "line 3: expected ':' after \"micVolume\""},
+      {"{\n\"current\": {\n\"micVolume\" 3}}",
+       "line 3, column 13: syntax error while parsing object separator - unexpected number "
+       "literal; expected ':'"},
       {R"({"colour": 1})", "unknown member \"colour\" (expected model, current, modes)"},
   };
   for (auto [text, message] : kCases) {
@@ -48,6 +51,32 @@ TEST(StateFile, MistakesAreNamed) {
     EXPECT_FALSE(stateFromText(text, s, error)) << text;
     EXPECT_EQ(error, message) << text;
   }
+}
+
+// A hostile or broken file is refused with a message, not a crash: deep
+// nesting, cut off or closed.
+TEST(StateFile, DeepNestingIsRefusedCleanly) {
+  const std::string open(20 * 1024, '[');
+  const std::string closed = open + std::string(open.size(), ']');
+  for (const std::string& text : {open, closed}) {
+    SimState s;
+    std::string error;
+    EXPECT_FALSE(stateFromText(text, s, error));
+    EXPECT_FALSE(error.empty());
+  }
+  SimState s;
+  std::string error;
+  stateFromText(open, s, error);
+  EXPECT_EQ(error.rfind("line 1, column 20481: syntax error", 0), 0u) << error;
+  stateFromText(closed, s, error);
+  EXPECT_EQ(error, "the state must be a JSON object");
+}
+
+TEST(StateFile, AFileNamesItselfInItsErrors) {
+  SimState s;
+  std::string error;
+  EXPECT_FALSE(loadStateFile("/nonexistent/state.json", s, error));
+  EXPECT_EQ(error, "/nonexistent/state.json: No such file or directory");
 }
 
 }  // namespace
