@@ -32,10 +32,16 @@ struct Processor {
 };
 
 struct Rig {
-  Rig() : port(clock) {
+  // With `plainBands` the frames read the bands below instead of the
+  // window's band editors; without it the equalizers are set up as at start-up.
+  explicit Rig(bool plainBands = true) : port(clock) {
     port.setAvailable({1});
     port.setCommPort(1);
     port.open();
+    if (!plainBands) {
+      for (int e = 0; e < kEqCount; ++e) form.eq(Eq(e)).initialise();
+      return;
+    }
     for (int e = 0; e < kEqCount; ++e) {
       for (auto& b : bands[e]) b = BandValues{1000, 0, 10.4};
       reader(Eq(e)) = [this, e](int i) -> std::optional<BandValues> {
