@@ -1,38 +1,17 @@
 #include "readback/read_back.h"
 
+#include "readback/block_fields.h"
 #include "window/form1.h"
 
 namespace kavel {
-
-namespace {
-
-// The progress caption shown when a section's first block arrives.
-struct Section {
-  int block;
-  const char* caption;
-};
-constexpr Section kSections[] = {
-    {0x01, "正在加载麦克风数据......"}, {0x0B, "正在加载音乐数据......"},
-    {0x14, "正在加载超低音数据......"}, {0x16, "正在加载中置数据......"},
-    {0x19, "正在加载效果数据......"},   {0x21, "正在加载环绕部分数据......."},
-    {0x26, "正在加载配置部分数据......"},
-};
-
-}  // namespace
 
 ReadBack::ReadBack(Form1& form, ReplyDispatcher& dispatcher) : f_(form), dispatcher_(dispatcher) {
   dispatcher_.readBackBlock = [this](int block) { return handleBlock(block); };
 }
 
-void ReadBack::showSectionCaption(int block) {
-  for (const Section& s : kSections)
-    if (s.block == block) f_.Label9.setCaption(s.caption);
-}
-
 ReceiveEnd ReadBack::handleBlock(int block) {
   f_.timers.timer2->setEnabled(false);
-  showSectionCaption(block);
-  if (decoders[block]) decoders[block]();
+  decodeBlock(f_, block);
   const LinkState& s = f_.state;
   if (block == kLastRecallBlock && (s.readSource != 0 || s.readMode != 0)) return endRecall();
   if (block == kLastBlock) {

@@ -3,9 +3,6 @@
 // the processor's 39 parameter blocks are requested one after another; each
 // reply is decoded into the panels, the next block is asked for, and the
 // last block ends the sequence.
-#include <array>
-#include <functional>
-
 #include "link/reply_dispatcher.h"
 
 namespace kavel {
@@ -21,16 +18,11 @@ class ReadBack {
   // Takes the block replies of the dispatcher.
   ReadBack(Form1& form, ReplyDispatcher& dispatcher);
 
-  // Handles the reply of block `block` (0x01 to 0x27): decodes it, then asks
-  // for block + 1 or ends the read-back.
+  // Handles the reply of block `block` (0x01 to 0x27): decodes it into the
+  // window (block_fields.h), then asks for block + 1 or ends the read-back.
   ReceiveEnd handleBlock(int block);
 
-  // The decoder of each block, reading the reply from rxHex; empty until the
-  // panels' decoders are in.
-  std::array<std::function<void()>, kLastBlock + 1> decoders;
-
  private:
-  void showSectionCaption(int block);
   ReceiveEnd endRecall();
   void endConnect();
 

@@ -90,19 +90,6 @@ TEST(ReadBack, TheReplysOwnBlockNumberDecidesTheNextRequest) {
   EXPECT_EQ(reader.requests.size(), 37u);
 }
 
-TEST(ReadBack, EachBlockGoesToItsDecoder) {
-  Rig rig;
-  Reader reader(rig);
-  std::vector<std::string> seen;
-  for (int b = 1; b <= ReadBack::kLastBlock; ++b)
-    rig.form.readBack.decoders[b] = [&] { seen.push_back(rig.state().rxHex); };
-  rig.form.mnulianji.click();
-  ASSERT_TRUE(rig.clock.advanceUntil([&] { return rig.state().isOnline; }, 10000));
-  ASSERT_EQ(seen.size(), 39u);
-  EXPECT_EQ(seen[0], "1001010203040506");
-  EXPECT_EQ(seen[38], "1027010203040506");
-}
-
 TEST(ReadBack, RecallOfModeThreeEndsAfterBlock25) {
   Rig rig;
   rig.goOnline();
