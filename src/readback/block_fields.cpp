@@ -14,29 +14,17 @@ namespace {
 constexpr int kFirstFieldByte = 2;
 constexpr int kLastRunByte = 7;  // EQ runs use bytes 2 to 7 of each block
 
-int widthOf(const Field& field) {
-  if (const auto* s = std::get_if<SliderField>(&field)) return s->width;
-  if (const auto* b = std::get_if<BandField>(&field)) return b->part == BandPart::Freq ? 2 : 1;
-  if (std::holds_alternative<SectionCaption>(field)) return 0;
-  return 1;
-}
-
 // The rows of each run, band by band: Q, gain, then the frequency's two bytes.
 void spellOut(const BandRun& run, std::vector<FieldRow>& out) {
   int block = run.block, byte = run.byte;
-  auto take = [&](int bytes) {
-    if (byte > kLastRunByte) {
-      ++block;
-      byte = kFirstFieldByte;
-    }
-    const std::pair<int, int> at{block, byte};
-    byte += bytes;
-    return at;
-  };
   for (int band = run.first; band < run.first + run.count; ++band) {
     for (BandPart part : {BandPart::Q, BandPart::Gain, BandPart::Freq}) {
-      const auto [b, k] = take(part == BandPart::Freq ? 2 : 1);
-      out.push_back({b, k, BandField{run.eq, band, part}});
+      if (byte > kLastRunByte) {
+        ++block;
+        byte = kFirstFieldByte;
+      }
+      out.push_back({block, byte, BandField{run.eq, band, part}});
+      byte += part == BandPart::Freq ? 2 : 1;
     }
   }
 }
@@ -50,9 +38,11 @@ BlockTable buildBlocks() {
     for (const BandRun& run : t->runs) spellOut(run, all);
   }
   // A caption at byte k is shown before the field at byte k.
-  std::stable_sort(all.begin(), all.end(), [](const FieldRow& a, const FieldRow& b) {
-    return std::pair(a.byte, widthOf(a.field) != 0) < std::pair(b.byte, widthOf(b.field) != 0);
-  });
+  auto order = [](const FieldRow& r) {
+    return std::pair(r.byte, !std::holds_alternative<SectionCaption>(r.field));
+  };
+  std::stable_sort(all.begin(), all.end(),
+                   [&](const FieldRow& a, const FieldRow& b) { return order(a) < order(b); });
   BlockTable blocks;
   for (const FieldRow& row : all) blocks.at(row.block).push_back(row);
   return blocks;
@@ -108,6 +98,13 @@ struct Apply {
 
 }  // namespace
 
+int fieldWidth(const Field& field) {
+  if (const auto* s = std::get_if<SliderField>(&field)) return s->width;
+  if (const auto* b = std::get_if<BandField>(&field)) return b->part == BandPart::Freq ? 2 : 1;
+  if (std::holds_alternative<SectionCaption>(field)) return 0;
+  return 1;
+}
+
 bool applies(When when, const LinkState& s) {
   switch (when) {
     case When::Always: return true;
@@ -140,7 +137,7 @@ void decodeBlock(Form1& form, int block) {
   LinkState& s = form.state;
   for (const FieldRow& row : blockFields(block)) {
     if (!applies(row.when, s)) continue;
-    const int width = widthOf(row.field);
+    const int width = fieldWidth(row.field);
     const std::size_t at = std::min(s.rxHex.size(), 2 * std::size_t(row.byte));
     s.fieldHex = s.rxHex.substr(at, 2 * std::size_t(width));
     std::visit(Apply{form, fieldValue(s.rxHex, row.byte, width)}, row.field);

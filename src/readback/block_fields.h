@@ -104,6 +104,9 @@ const FieldTable& sectionCaptions();
 const FieldTable& micMusicFields();
 const FieldTable& settingsFields();
 
+// The bytes a field takes: 0 for a caption.
+int fieldWidth(const Field& field);
+
 // Every field of block `block` (0x01 to 0x27), runs spelled out, in the order
 // they are decoded.
 const std::vector<FieldRow>& blockFields(int block);
