@@ -1,11 +1,14 @@
 // kavel-editor: the editor's window on a real (or simulated) serial port.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/editor_simulation.h"
 #include "link/port_map.h"
 #include "qt/dark_style.h"
@@ -25,6 +28,7 @@ const char kUsage[] =
     "  --simulate[=MODEL]   接一台模拟处理器 (型号 1, 2, 3 或 3b, 默认 1),\n"
     "                       作为 COM15 提供并自动选择\n"
     "  --help               显示本说明\n"
+    "选项的值可写作 --port VALUE 或 --port=VALUE。\n"
     "\n"
     "默认对应: COM1-COM4 = /dev/ttyS0-3, COM5-COM10 = /dev/ttyUSB0-5,\n"
     "          COM11-COM14 = /dev/ttyACM0-3, COM15-COM16 未对应\n";
@@ -35,26 +39,34 @@ struct Options {
   std::string simulate;  // the simulated processor's model; empty for none
 };
 
+// An option's name as it is written: "-h", "--port".
+QString dashes(const QString& name) { return (name.size() == 1 ? "-" : "--") + name; }
+
 // Parses the command line; returns false (after printing why) when it is wrong.
 bool parse(int argc, char** argv, Options& options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      std::fputs(kUsage, stdout);
-      std::exit(0);
-    } else if (arg == "--list-ports") {
-      options.listPorts = true;
-    } else if (arg == "--simulate" || arg.rfind("--simulate=", 0) == 0) {
-      options.simulate = arg == "--simulate" ? "1" : arg.substr(11);
-    } else if (arg == "--port" && i + 1 < argc) {
-      options.portOverrides.push_back(argv[++i]);
-    } else if (arg.rfind("--port=", 0) == 0) {
-      options.portOverrides.push_back(arg.substr(7));
-    } else {
-      std::fprintf(stderr, "kavel-editor: 不认识的参数 \"%s\"\n\n%s", arg.c_str(), kUsage);
-      return false;
-    }
+  QCommandLineParser parser;
+  const QCommandLineOption help(QStringList{"h", "help"});
+  const QCommandLineOption port("port", "", "COMn=DEVICE");
+  const QCommandLineOption listPorts("list-ports");
+  const QCommandLineOption simulate("simulate", "", "MODEL");
+  parser.addOptions({help, port, listPorts, simulate});
+  const QStringList args = kavel::withDefaultValue(kavel::argumentList(argc, argv), "simulate", "1");
+  const bool parsed = parser.parse(args);
+  if (parsed && parser.isSet(help)) {
+    std::fputs(kUsage, stdout);
+    std::exit(0);
   }
+  if (!parsed || !parser.positionalArguments().isEmpty()) {
+    const QString what = !parser.unknownOptionNames().isEmpty()
+                             ? "不认识的参数 \"" + dashes(parser.unknownOptionNames().first()) + "\""
+                         : parsed ? "不认识的参数 \"" + parser.positionalArguments().first() + "\""
+                                  : "参数有误: " + parser.errorText();
+    std::fprintf(stderr, "kavel-editor: %s\n\n%s", what.toLocal8Bit().constData(), kUsage);
+    return false;
+  }
+  for (const QString& text : parser.values(port)) options.portOverrides.push_back(text.toStdString());
+  options.listPorts = parser.isSet(listPorts);
+  if (parser.isSet(simulate)) options.simulate = parser.value(simulate).toStdString();
   return true;
 }
 

@@ -1,9 +1,12 @@
 // kavel-sim: a simulated KAVEL-7 processor on a pseudo-terminal.
+#include <QCommandLineParser>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
+#include "app/command_line.h"
 #include "app/sim_host.h"
 
 namespace {
@@ -15,6 +18,8 @@ const char kUsage[] =
     "  kavel-editor --port COM15=/dev/pts/7\n"
     "If a program dies with the device open and leaves it locked, the simulator\n"
     "moves to a new device and prints its path on a line of its own (--link follows).\n"
+    "\n"
+    "Options take their value as --opt=VALUE or --opt VALUE.\n"
     "\n"
     "Processor:\n"
     "  --model=M          1, 2, 3 or 3b (model 3, second variant); default 1, or the\n"
@@ -59,43 +64,56 @@ struct Args {
 
 // Returns an empty string or what is wrong with the command line.
 std::string parse(int argc, char** argv, Args& a) {
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    std::string key = arg.substr(0, arg.find('='));
-    std::string value = arg.find('=') == std::string::npos ? "" : arg.substr(arg.find('=') + 1);
-    bool hasValue = arg.find('=') != std::string::npos;
+  QCommandLineParser parser;
+  const QCommandLineOption help(QStringList{"h", "help"}), silent("silent"), garbage("garbage"),
+      paced("paced");
+  const QCommandLineOption model("model", "", "M"), state("state", "", "FILE"),
+      save("save", "", "FILE"), link("link", "", "PATH"), log("log", "", "FILE"),
+      delay("delay", "", "MS"), ignoreFirst("ignore-first", "", "N"),
+      hangUpAfter("hangup-after", "", "N");
+  const QCommandLineOption* const valued[] = {&model, &state, &save,        &link,
+                                              &log,   &delay, &ignoreFirst, &hangUpAfter};
+  parser.addOptions({help, silent, garbage, paced, model, state, save, link, log, delay,
+                     ignoreFirst, hangUpAfter});
+  if (!parser.parse(kavel::argumentList(argc, argv))) return parser.errorText().toStdString();
+  if (parser.isSet(help)) {
+    std::fputs(kUsage, stdout);
+    std::exit(0);
+  }
+  if (!parser.positionalArguments().isEmpty())
+    return "unknown argument: " + parser.positionalArguments().first().toStdString();
+  for (const QCommandLineOption* o : valued)
+    if (parser.isSet(*o) && parser.value(*o).isEmpty())
+      return "--" + o->names().first().toStdString() + " needs a value";
+  auto value = [&parser](const QCommandLineOption& o) { return parser.value(o).toStdString(); };
+
+  auto& f = a.host.faults;
+  f.silent = parser.isSet(silent);
+  f.garbage = parser.isSet(garbage);
+  f.paced = parser.isSet(paced);
+  if (parser.isSet(model)) {
+    if (!kavel::sim::modelByName(value(model))) return "--model must be 1, 2, 3 or 3b";
+    a.model = value(model);
+  }
+  a.state = value(state);
+  a.host.saveTo = value(save);
+  a.host.link = value(link);
+  a.host.logPath = value(log);
+  struct Count {
+    const QCommandLineOption& option;
+    const char* name;
+    std::function<void(int)> set;
+  };
+  const Count counts[] = {
+      {delay, "--delay", [&f](int n) { f.delayUs = n * 1000LL; }},
+      {ignoreFirst, "--ignore-first", [&f](int n) { f.ignoreFirst = n; }},
+      {hangUpAfter, "--hangup-after", [&f](int n) { f.hangUpAfter = n; }},
+  };
+  for (const Count& c : counts) {
+    if (!parser.isSet(c.option)) continue;
     int n = 0;
-    auto& f = a.host.faults;
-    if (arg == "--help" || arg == "-h") {
-      std::fputs(kUsage, stdout);
-      std::exit(0);
-    } else if (arg == "--silent") {
-      f.silent = true;
-    } else if (arg == "--garbage") {
-      f.garbage = true;
-    } else if (arg == "--paced") {
-      f.paced = true;
-    } else if (!hasValue || value.empty()) {
-      return "unknown option or missing value: " + arg;
-    } else if (key == "--model") {
-      if (!kavel::sim::modelByName(value)) return "--model must be 1, 2, 3 or 3b";
-      a.model = value;
-    } else if (key == "--state") {
-      a.state = value;
-    } else if (key == "--save") {
-      a.host.saveTo = value;
-    } else if (key == "--link") {
-      a.host.link = value;
-    } else if (key == "--log") {
-      a.host.logPath = value;
-    } else if (key == "--delay" || key == "--ignore-first" || key == "--hangup-after") {
-      if (!number(value, n)) return key + " needs a whole number";
-      if (key == "--delay") f.delayUs = n * 1000LL;
-      if (key == "--ignore-first") f.ignoreFirst = n;
-      if (key == "--hangup-after") f.hangUpAfter = n;
-    } else {
-      return "unknown option: " + arg;
-    }
+    if (!number(value(c.option), n)) return std::string(c.name) + " needs a whole number";
+    c.set(n);
   }
   return "";
 }

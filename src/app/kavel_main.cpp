@@ -1,0 +1,223 @@
+// kavel: the editor's headless command-line twin. It runs the editor's own
+// core against a processor: the same start-up, connect, read-back, panel
+// handlers and frames, with the message boxes turned into lines on standard
+// error and exit statuses.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/editor_simulation.h"
+#include "app/kavel_session.h"
+#include "cli/dump.h"
+#include "cli/exit_status.h"
+#include "cli/settings.h"
+#include "link/port_map.h"
+#include "panels/parameter_table.h"
+
+namespace {
+
+using kavel::cli::ExitStatus;
+
+const char kUsageHead[] =
+    "Usage: kavel [--port COMn=DEVICE | --port DEVICE] [--simulate[=MODEL]] [--trace] COMMAND ...\n"
+    "\n"
+    "Runs the KAVEL-7 editor without its window. Every command except `ports`\n"
+    "opens the port, connects as 设置 -> 联机 does (probe, connect, the whole\n"
+    "read-back), does its work through the panels' own controls and goes offline\n"
+    "at the end as closing the editor does.\n"
+    "\n"
+    "Commands:\n"
+    "  ports                  print COM1 to COM16 with their devices\n"
+    "  dump [--json]          print every parameter read back from the processor,\n"
+    "                         by panel, with its label and display text. --json\n"
+    "                         prints one object: {\"model\", \"parameters\": {NAME:\n"
+    "                         {\"value\": WIRE, \"text\": TEXT}}, \"equalizers\": {NAME:\n"
+    "                         [{\"band\", \"frequency\", \"gain\", \"q\", \"type\", \"on\"}]}};\n"
+    "                         WIRE is the number the processor holds (the number\n"
+    "                         its command carries), type 0 peak, 1 high shelf,\n"
+    "                         2 low shelf\n"
+    "  set NAME=VALUE ...     change parameters as an operator would, in order,\n"
+    "                         each acknowledged before the next. Every name and\n"
+    "                         value is checked before anything is sent\n"
+    "\n"
+    "Options (--opt VALUE or --opt=VALUE):\n"
+    "  --port COMn=DEVICE     use port n (1 to 15), mapped to DEVICE\n"
+    "  --port DEVICE          use DEVICE (its default COM number, else COM15)\n"
+    "                         Without --port the editor's start-up scan chooses\n"
+    "                         the highest port that opens.\n"
+    "  --simulate[=MODEL]     use a simulated processor of model 1, 2, 3 or 3b\n"
+    "                         (default 1) on COM15\n"
+    "  --trace                every byte written (->) and received (<-), with the\n"
+    "                         time in ms, on standard error\n"
+    "  -h, --help             show this text\n"
+    "\n"
+    "VALUE is what the panel shows, the number of its display text without the\n"
+    "unit (micVolume=40, micLimitThreshold=-10, musicKeyShift=-3, micHighPass=150\n"
+    "for 150 Hz, micLowPass=12 for 12KHz), 0 or 180 for a phase, ON or OFF for a\n"
+    "switch. Two displays cannot be typed back exactly and take the slider's\n"
+    "position instead: the compression ratio (its percent is rounded down from\n"
+    "position x 100 / 63) and the music balance (L 70% and R 70% are positions 30\n"
+    "and 70). A band of an equalizer is NAME.BAND=FREQUENCY,GAIN,Q with the band\n"
+    "counted from 0, the frequency in Hz (20..20000), the gain in dB (-12..12)\n"
+    "and Q (0.3..15); leave a field empty to keep it (micEqBand.5=,3.5,).\n"
+    "Controls that the connected model's editor hides cannot be set.\n"
+    "\n"
+    "Parameters:\n";
+
+const char kUsageTail[] =
+    "\n"
+    "Exit status: 0 success; 1 device or link failure (the system's message, such\n"
+    "as 通信超时!请稍后重试, is the last line on standard error); 2 usage (an\n"
+    "unknown command, name or value, a value out of range, a hidden control;\n"
+    "nothing is sent); 3 a file could not be read or written.\n"
+    "\n"
+    "Examples:\n"
+    "  kavel --port /dev/ttyUSB0 dump --json > unit.json\n"
+    "  kavel --port COM5=/dev/serial/by-id/usb-FTDI-if00-port0 set micVolume=40 musicVolume=35\n"
+    "  kavel --simulate=2 set micEqBand.5=1000,3.5,1.4 musicKeyShift=-3\n";
+
+std::string parameterList() {
+  std::string out;
+  for (const kavel::ParameterRow& r : kavel::parameterRows()) {
+    std::string name = std::string("  ") + r.name;
+    name.resize(std::max<std::size_t>(name.size() + 1, 24), ' ');
+    out += name + r.hint + "\n";
+  }
+  for (const kavel::EqualizerRow& e : kavel::equalizerRows()) {
+    std::string name = std::string("  ") + e.name + ".BAND";
+    name.resize(std::max<std::size_t>(name.size() + 1, 24), ' ');
+    out += name + "BAND 0.." + std::to_string(kavel::bandCount(e.eq) - 1) +
+           ": FREQUENCY,GAIN,Q\n";
+  }
+  return out;
+}
+
+int usageError(const std::string& why) {
+  std::fprintf(stderr, "kavel: %s (see kavel --help)\n", why.c_str());
+  return kavel::cli::kUsage;
+}
+
+struct Command {
+  std::string port;      // the --port text; empty for the start-up's own scan
+  std::string simulate;  // the simulated model; empty for none
+  bool trace = false;
+  QStringList words;     // the command and its arguments
+};
+
+// The port kavel uses, as "COMn=DEVICE" or "DEVICE": mapped in `map` with
+// every other port unmapped, so that the start-up's scan finds it alone.
+// Returns an error text for the user, or empty.
+std::string choosePort(const std::string& text, kavel::PortMap& map) {
+  kavel::PortMap named;
+  int n = 15;  // free for the user's own mapping
+  const std::size_t eq = text.find('=');
+  if (eq != std::string::npos) {
+    if (std::string error = named.applyOverride(text); !error.empty()) return "--port " + text + ": " + error;
+    n = std::stoi(text.substr(3, eq - 3));
+    if (n > 15) return "--port " + text + ": COM16 is never listed; use COM1 to COM15";
+  } else {
+    if (std::string error = named.applyOverride("COM15=" + text); !error.empty())
+      return "--port " + text + ": " + error;
+    for (const kavel::PortMap::Entry& e : map.entries())
+      if (e.port <= 15 && e.device == named.device(15)) n = e.port;
+    named.setDevice(n, named.device(15));
+  }
+  for (int p = kavel::PortMap::kFirstPort; p <= kavel::PortMap::kLastPort; ++p)
+    map.setDevice(p, p == n ? named.device(n) : "");
+  return "";
+}
+
+int run(const Command& c) {
+  const QString verb = c.words.isEmpty() ? "" : c.words.first();
+  const QStringList rest = c.words.mid(1);
+  kavel::PortMap map;
+  if (verb == "ports") {
+    // The whole mapping, with the port given mapped as kavel would use it.
+    if (!rest.isEmpty()) return usageError("ports takes no arguments");
+    if (c.port.find('=') != std::string::npos)
+      if (std::string error = map.applyOverride(c.port); !error.empty())
+        return usageError("--port " + c.port + ": " + error);
+    std::fputs(kavel::formatPortList(map.entries()).c_str(), stdout);
+    return kavel::cli::kSuccess;
+  }
+  if (!c.port.empty())
+    if (std::string error = choosePort(c.port, map); !error.empty()) return usageError(error);
+
+  bool json = false;
+  std::vector<kavel::cli::Setting> settings;
+  if (verb == "dump") {
+    QCommandLineParser parser;
+    const QCommandLineOption jsonOption("json");
+    parser.addOption(jsonOption);
+    if (!parser.parse(QStringList{"dump"} + rest) || !parser.positionalArguments().isEmpty())
+      return usageError("dump takes only --json");
+    json = parser.isSet(jsonOption);
+  } else if (verb == "set") {
+    if (rest.isEmpty()) return usageError("set needs at least one NAME=VALUE");
+    for (const QString& arg : rest) {
+      kavel::cli::ParsedSetting p = kavel::cli::parseSetting(arg.toStdString());
+      if (!p.error.empty()) return usageError(p.error);
+      settings.push_back(p.setting);
+    }
+  } else {
+    return usageError(verb.isEmpty() ? "no command given"
+                                     : "unknown command \"" + verb.toStdString() + "\"");
+  }
+
+  // Made before the session so that it outlives the port: the offline frame
+  // at the end still reaches the simulated processor.
+  kavel::EditorSimulation simulation;
+  if (!c.simulate.empty()) {
+    if (std::string error = simulation.start(c.simulate, map); !error.empty())
+      return usageError(error);
+    choosePort("COM15=" + map.device(kavel::EditorSimulation::kPort), map);
+  }
+  kavel::KavelSession session(map, c.trace);
+  int status = kavel::cli::kSuccess;
+  if (session.connect()) {
+    if (verb == "dump") {
+      const std::string out = json ? kavel::cli::dumpJson(session.form())
+                                   : kavel::cli::dumpText(session.form());
+      std::fputs(out.c_str(), stdout);
+    } else {
+      status = session.apply(settings);
+    }
+  }
+  session.goOffline();
+  if (status == kavel::cli::kSuccess) status = session.status();
+  // A connect that ended without a message (the port could not be opened at 联机).
+  if (status == kavel::cli::kSuccess && !session.form().state.isOnline) status = kavel::cli::kLinkFailure;
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QCommandLineParser parser;
+  // What follows the command belongs to it (dump --json).
+  parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+  const QCommandLineOption help(QStringList{"h", "help"}), port("port", "", "PORT"),
+      simulate("simulate", "", "MODEL"), trace("trace");
+  parser.addOptions({help, port, simulate, trace});
+  if (!parser.parse(kavel::withDefaultValue(app.arguments(), "simulate", "1")))
+    return usageError(parser.errorText().toStdString());
+  if (parser.isSet(help)) {
+    std::fputs((kUsageHead + parameterList() + kUsageTail).c_str(), stdout);
+    return kavel::cli::kSuccess;
+  }
+  if (parser.values(port).size() > 1) return usageError("give --port once");
+  if (parser.isSet(port) && parser.isSet(simulate))
+    return usageError("--port and --simulate exclude each other");
+  Command c;
+  c.port = parser.value(port).toStdString();
+  c.simulate = parser.value(simulate).toStdString();
+  if (parser.isSet(simulate) && c.simulate.empty()) return usageError("--simulate=MODEL needs a model");
+  c.trace = parser.isSet(trace);
+  c.words = parser.positionalArguments();
+  return run(c);
+}

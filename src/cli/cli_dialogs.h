@@ -1,0 +1,54 @@
+#pragma once
+// The system's message boxes on a command line. A box that reports a failure
+// becomes a line on standard error, the message text itself, and the exit
+// status of a link failure; the exit question is answered OK. The start-up
+// names the port it chose in a box without an icon: while `startingUp`,
+// such boxes are notes, shown only when `showNotes` is set.
+#include <cstdio>
+#include <string>
+
+#include "cli/exit_status.h"
+#include "window/dialogs.h"
+
+namespace kavel::cli {
+
+class CliDialogs : public Dialogs {
+ public:
+  explicit CliDialogs(std::FILE* out = stderr) : out_(out) {}
+
+  MessageResult message(const std::string& text, const std::string&, MessageIcon icon,
+                        MessageButtons buttons) override {
+    if (buttons == MessageButtons::OkCancel) return MessageResult::Ok;
+    const bool note = startingUp && icon != MessageIcon::Error;
+    if (!note) {
+      if (status_ == kSuccess) status_ = kLinkFailure;
+    }
+    if (!note || showNotes) std::fprintf(out_, "%s\n", text.c_str());
+    std::fflush(out_);
+    return MessageResult::Ok;
+  }
+  // Nothing on the command line asks for text or files through a box.
+  std::optional<std::string> input(const std::string&, const std::string&,
+                                   const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> openFile(const std::string&, const std::vector<FileFilter>&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> saveFile(const std::string&, const std::vector<FileFilter>&) override {
+    return std::nullopt;
+  }
+
+  // The status of the first failure reported; kSuccess while there was none.
+  ExitStatus status() const { return status_; }
+  bool failed() const { return status_ != kSuccess; }
+
+  bool startingUp = false;
+  bool showNotes = false;
+
+ private:
+  std::FILE* out_;
+  ExitStatus status_ = kSuccess;
+};
+
+}  // namespace kavel::cli
