@@ -4,7 +4,9 @@
 // error and exit statuses.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -177,6 +179,13 @@ int run(const Command& c) {
     choosePort("COM15=" + map.device(kavel::EditorSimulation::kPort), map);
   }
   kavel::KavelSession session(map, c.trace);
+  // A value beyond its control's range is refused before the port is even
+  // opened; what depends on the model is checked once it is connected.
+  std::vector<kavel::cli::Setting> scalars;
+  std::copy_if(settings.begin(), settings.end(), std::back_inserter(scalars),
+               [](const kavel::cli::Setting& s) { return s.row != nullptr; });
+  if (std::string why = kavel::cli::checkSettings(session.form(), scalars); !why.empty())
+    return usageError(why);
   int status = kavel::cli::kSuccess;
   if (session.connect()) {
     if (verb == "dump") {
