@@ -25,6 +25,10 @@ MicPanel::MicPanel() {
   Text1[1].setText(compRatioText(VScroll1[1].value()));
   Text1[2].setText(levelText(VScroll1[2].value()));
   Text1[3].setText(levelText(VScroll1[3].value()));
+  Frame1.setCaption("压限器");
+  const char* const bars[] = {"限幅值", "压缩比例", "释放时间", "启动时间"};
+  for (int i = 0; i < 4; ++i) Label2[i].setCaption(bars[i]);
+  Label10.setCaption("低架     高架");
 }
 
 }  // namespace kavel

@@ -23,6 +23,9 @@ struct MicPanel {
   CheckBox Check1{"Check1"};       // feedback suppression
   ControlArray<Slider> VScroll1{"VScroll1"};  // limiter, ratio, release, attack
   ControlArray<TextBox> Text1{"Text1"};
+  Control Frame1{"Frame1"};            // the compressor group "压限器"
+  ControlArray<Label> Label2{"Label2"};  // its bars' labels
+  Label Label10{"Label10"};            // over band editors 0 and 1
 };
 
 }  // namespace kavel

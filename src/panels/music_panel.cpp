@@ -34,6 +34,11 @@ MusicPanel::MusicPanel() {
   Text6[1].setText(compRatioText(VScroll2[1].value()));
   Text6[2].setText(levelText(VScroll2[2].value()));
   Text6[3].setText(levelText(VScroll2[3].value()));
+  Label5.setCaption("音乐相位");
+  Frame2.setCaption("压限器");
+  const char* const bars[] = {"压限值", "压缩比例", "释放时间", "启动时间"};
+  for (int i = 0; i < 4; ++i) Label4[i].setCaption(bars[i]);
+  Label11.setCaption("低架     高架");
 }
 
 }  // namespace kavel

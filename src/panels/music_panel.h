@@ -29,6 +29,10 @@ struct MusicPanel {
   ControlArray<TextBox> Text3{"Text3"};
   ControlArray<Slider> VScroll2{"VScroll2"};  // limiter, ratio, release, attack
   ControlArray<TextBox> Text6{"Text6"};
+  Label Label5{"Label5"};              // "音乐相位"
+  Control Frame2{"Frame2"};            // the compressor group "压限器"
+  ControlArray<Label> Label4{"Label4"};  // its bars' labels
+  Label Label11{"Label11"};            // over band editors 0 and 1
 };
 
 }  // namespace kavel

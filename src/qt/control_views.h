@@ -2,14 +2,16 @@
 // Widgets that mirror the core's control models: each one takes its
 // geometry, visibility, colours and text from its model on every change and
 // reports the operator's actions back to the model.
-#include <functional>
-
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
+#include <functional>
 
 #include "controls/control.h"
 #include "controls/inputs.h"
@@ -17,9 +19,21 @@
 namespace kavel {
 
 QLabel* makeLabel(QWidget* parent, Label& model);
+// Makes an existing label (a subclass that draws itself) mirror `model`.
+void bindLabel(QLabel* label, Label& model);
+// The button shows its model's back colour, with black or white text,
+// whichever reads better on it.
 QPushButton* makeButton(QWidget* parent, Button& model);
 QSlider* makeSlider(QWidget* parent, Slider& model, Qt::Orientation orientation);
+// A vertical bar with its largest value at the top.
+QScrollBar* makeScrollBar(QWidget* parent, Slider& model);
+QCheckBox* makeCheckBox(QWidget* parent, CheckBox& model);
 QLineEdit* makeTextBox(QWidget* parent, TextBox& model);
+// A box that only shows a value (its slider sets it): centred, not editable.
+QLineEdit* makeValueBox(QWidget* parent, TextBox& model);
+// A captioned frame drawn behind a group of controls, which stay the
+// frame's siblings so that their geometry stays that of the panel.
+QGroupBox* makeGroupBox(QWidget* parent, Control& model);
 // `tooltip` tells, for an entry's text, what stands behind it (a device path).
 QComboBox* makeComboBox(QWidget* parent, ComboBox& model,
                         std::function<QString(const QString&)> tooltip = {});

@@ -22,6 +22,8 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
   buildTopBar(client);
   for (int i = 0; i < Form1::kPanelCount; ++i)
     panels_[i] = new GroupFrameWidget(client, form_.Lkframe[i]);
+  micPanel_ = std::make_unique<MicPanelView>(panels_[0], form_);
+  musicPanel_ = std::make_unique<MusicPanelView>(panels_[1], form_);
   makeLabel(client, form_.Label8);
   makeLabel(client, form_.Label9)->raise();
 
@@ -62,13 +64,13 @@ void MainWindow::buildTopBar(QWidget* client) {
   });
   makeLabel(bar, form_.Label1[0]);
   makeSlider(bar, form_.M_VSlide1, Qt::Horizontal);
-  makeTextBox(bar, form_.M_Vtxt);
+  makeValueBox(bar, form_.M_Vtxt);
   makeLabel(bar, form_.Label3[0]);
   makeSlider(bar, form_.Yvslide1, Qt::Horizontal);
-  makeTextBox(bar, form_.Text2);
+  makeValueBox(bar, form_.Text2);
   makeLabel(bar, form_.Label3[7]);
   makeSlider(bar, form_.ctSlide1[0], Qt::Horizontal);
-  makeTextBox(bar, form_.Text8[0]);
+  makeValueBox(bar, form_.Text8[0]);
 }
 
 void MainWindow::setNotice(const QString& text) {

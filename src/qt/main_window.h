@@ -1,10 +1,14 @@
 #pragma once
 // The editor's window: menus, the top bar, the five panel frames and the
 // status line, all mirrored from the core's Form1.
+#include <memory>
+
 #include <QLabel>
 #include <QMainWindow>
 
 #include "qt/group_frame_widget.h"
+#include "qt/mic_panel_view.h"
+#include "qt/music_panel_view.h"
 #include "window/form1.h"
 
 namespace kavel {
@@ -28,6 +32,8 @@ class MainWindow : public QMainWindow {
 
   Form1& form_;
   GroupFrameWidget* panels_[Form1::kPanelCount]{};
+  std::unique_ptr<MicPanelView> micPanel_;
+  std::unique_ptr<MusicPanelView> musicPanel_;
   QLabel* notice_ = nullptr;
   bool exitConfirmed_ = false;
 };

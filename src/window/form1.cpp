@@ -4,6 +4,7 @@
 
 #include "link/port_scan.h"
 #include "panels/panel_handlers.h"
+#include "panels/panel_layout.h"
 #include "protocol/command_frame.h"
 
 namespace kavel {
@@ -26,6 +27,7 @@ Form1::Form1(SerialPort& port_, Clock& clock_, Dialogs& dialogs_)
   layoutStatus();
   buildMenus();
   buildEqualizers();
+  keepPanelsPlaced(*this);
 }
 
 void Form1::buildEqualizers() {
@@ -114,6 +116,13 @@ void Form1::layoutPanels() {
     f.resize(f.geometry().width, f.geometry().height);
     f.setVisible(false);
   }
+  // The row labels of the microphone and music panels continue the top bar's arrays.
+  const std::pair<Label*, const char*> rowLabels[] = {
+      {&Label1[1], "麦克风高通"},   {&Label1[2], "麦克风相位"},   {&Label1[3], "麦克风低通"},
+      {&Label3[19], "音乐高通"},    {&Label3[4], "音乐平衡"},     {&Label3[1], "音乐到LR音量"},
+      {&Label3[2], "话筒到LR音量"}, {&Label3[3], "效果到LR音量"}, {&Label3[5], "音乐变调"},
+  };
+  for (const auto& [label, caption] : rowLabels) label->setCaption(caption);
 }
 
 void Form1::layoutStatus() {
