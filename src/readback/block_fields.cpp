@@ -4,6 +4,7 @@
 #include <array>
 
 #include "protocol/codecs.h"
+#include "protocol/display_texts.h"
 #include "readback/read_back.h"
 #include "window/form1.h"
 
@@ -90,7 +91,7 @@ struct Apply {
     s.box(f).setText(s.text(slider.value()));
   }
   void operator()(const TextField& t) const { t.box(f).setText(t.text(v)); }
-  void operator()(const SwitchCaption& s) const { s.button(f).setCaption(v == 0x7F ? s.on : s.off); }
+  void operator()(const SwitchCaption& s) const { s.button(f).setCaption(v == kSwitchOn ? s.on : s.off); }
   void operator()(const BandField& b) const { setBand(f, b, v); }
   void operator()(const FieldAction& a) const { a.apply(f, v); }
   void operator()(const SectionCaption& c) const { f.Label9.setCaption(c.caption); }
