@@ -84,10 +84,13 @@ void graphChanged(Form1& f, const EqRules& r, int band, double freq, double gain
   // Pending events run when this handler returns to the event loop.
 }
 
-// The band editor's frequency path: the shelf limits, then the graph.
+// The band editor's frequency path: the shelf limits, then the graph. The
+// limits keep the operator's edits inside the shelves; a frequency the
+// processor reports is shown as it is, since the read-back meets the bands
+// before the shelf byte and the shelf mode may still be an earlier one.
 void frequencyEdited(Form1& f, const EqRules& r, int band, double freq) {
   Equalizer& e = f.eq(r.eq);
-  if (r.shelfMode && f.state.*r.shelfMode) {
+  if (r.shelfMode && f.state.*r.shelfMode && !f.readBack.decoding()) {
     const bool beyond = (band == 0 && freq > kShelfSplitHz) || (band == 1 && freq < kShelfSplitHz);
     if (beyond) {
       freq = kShelfSplitHz;

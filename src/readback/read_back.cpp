@@ -11,7 +11,9 @@ ReadBack::ReadBack(Form1& form, ReplyDispatcher& dispatcher) : f_(form), dispatc
 
 ReceiveEnd ReadBack::handleBlock(int block) {
   f_.timers.timer2->setEnabled(false);
+  decoding_ = true;
   decodeBlock(f_, block);
+  decoding_ = false;
   const LinkState& s = f_.state;
   if (block == kLastRecallBlock && (s.readSource != 0 || s.readMode != 0)) return endRecall();
   if (block == kLastBlock) {

@@ -22,12 +22,17 @@ class ReadBack {
   // window (block_fields.h), then asks for block + 1 or ends the read-back.
   ReceiveEnd handleBlock(int block);
 
+  // A block is being written into the panels: the values are the
+  // processor's, not the operator's edits.
+  bool decoding() const { return decoding_; }
+
  private:
   ReceiveEnd endRecall();
   void endConnect();
 
   Form1& f_;
   ReplyDispatcher& dispatcher_;
+  bool decoding_ = false;
 };
 
 }  // namespace kavel
