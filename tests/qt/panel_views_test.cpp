@@ -82,6 +82,17 @@ TEST(PanelViews, EveryControlInsideItsFrameAndClearOfTheOthers) {
   }
 }
 
+// The graphs' width decides the default band frequencies; none may pass 20000 Hz.
+TEST(PanelViews, DefaultBandsStayWithinTheFrequencyRange) {
+  Fixture f;
+  for (Eq eq : {Eq::Mic, Eq::Music}) {
+    Equalizer& e = f.form.eq(eq);
+    EXPECT_NEAR(e.editor(0).F(), 20, 1e-6);
+    EXPECT_LE(e.editor(e.bands() - 1).F(), 20000);
+    EXPECT_GE(e.editor(e.bands() - 1).F(), 19000);
+  }
+}
+
 TEST(PanelViews, HiddenRowsCloseUp) {
   Fixture f;
   applyModel(f.form, 0);
