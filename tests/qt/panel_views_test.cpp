@@ -143,10 +143,13 @@ TEST(PanelViews, TextsFitTheirBoxesButtonsAndLabels) {
   }
   for (int panel : {0, 1}) {
     for (QWidget* w : shownControls(f.window.panelFrame(panel))) {
-      if (auto* label = qobject_cast<QLabel*>(w))
+      if (auto* label = qobject_cast<QLabel*>(w)) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
             << label->objectName().toStdString();
-      if (auto* box = qobject_cast<QCheckBox*>(w)) EXPECT_LE(box->sizeHint().width(), box->width());
+      }
+      if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        EXPECT_LE(box->sizeHint().width(), box->width());
+      }
     }
   }
 }
