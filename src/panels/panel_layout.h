@@ -25,8 +25,8 @@ namespace panel_layout {
 inline constexpr int kTop = 29;      // below the title strip
 inline constexpr int kBottom = 475;  // above the lower border
 inline constexpr int kLeft = 8;
-inline constexpr int kColumnLeft = 680;  // the settings column
-inline constexpr int kColumnWidth = 241;
+inline constexpr int kColumnLeft = 686;  // the settings column
+inline constexpr int kColumnWidth = 237;
 inline constexpr int kRowHeight = 22;
 inline constexpr int kGap = 4;           // between rows and cells
 inline constexpr int kGroupGap = 12;     // between groups of rows
