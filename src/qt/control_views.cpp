@@ -219,4 +219,14 @@ void bindAction(QAction* action, MenuItem& model) {
   apply();
 }
 
+void makeCompressor(QWidget* parent, Control& frame, ControlArray<Label>& labels,
+                    ControlArray<Slider>& bars, ControlArray<TextBox>& boxes) {
+  makeGroupBox(parent, frame);
+  for (int i = 0; i < 4; ++i) {
+    makeLabel(parent, labels[i])->setAlignment(Qt::AlignCenter);
+    makeScrollBar(parent, bars[i]);
+    makeValueBox(parent, boxes[i]);
+  }
+}
+
 }  // namespace kavel

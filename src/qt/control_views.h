@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "controls/control.h"
+#include "controls/control_array.h"
 #include "controls/inputs.h"
 
 namespace kavel {
@@ -34,6 +35,9 @@ QLineEdit* makeValueBox(QWidget* parent, TextBox& model);
 // A captioned frame drawn behind a group of controls, which stay the
 // frame's siblings so that their geometry stays that of the panel.
 QGroupBox* makeGroupBox(QWidget* parent, Control& model);
+// A compressor group "压限器": its frame, and four bars with their labels and value boxes.
+void makeCompressor(QWidget* parent, Control& frame, ControlArray<Label>& labels,
+                    ControlArray<Slider>& bars, ControlArray<TextBox>& boxes);
 // `tooltip` tells, for an entry's text, what stands behind it (a device path).
 QComboBox* makeComboBox(QWidget* parent, ComboBox& model,
                         std::function<QString(const QString&)> tooltip = {});

@@ -15,12 +15,7 @@ MicPanelView::MicPanelView(QWidget* frame, Form1& form)
   makeSlider(frame, p.ctSlide11, Qt::Horizontal);
   makeValueBox(frame, p.Text20);
   makeCheckBox(frame, p.Check1);
-  makeGroupBox(frame, p.Frame1);
-  for (int i = 0; i < 4; ++i) {
-    makeLabel(frame, p.Label2[i])->setAlignment(Qt::AlignCenter);
-    makeScrollBar(frame, p.VScroll1[i]);
-    makeValueBox(frame, p.Text1[i]);
-  }
+  makeCompressor(frame, p.Frame1, p.Label2, p.VScroll1, p.Text1);
 }
 
 }  // namespace kavel

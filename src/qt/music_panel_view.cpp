@@ -21,12 +21,7 @@ MusicPanelView::MusicPanelView(QWidget* frame, Form1& form)
     makeSlider(frame, p.ySlide1[i], Qt::Horizontal);
     makeValueBox(frame, p.Text3[i]);
   }
-  makeGroupBox(frame, p.Frame2);
-  for (int i = 0; i < 4; ++i) {
-    makeLabel(frame, p.Label4[i])->setAlignment(Qt::AlignCenter);
-    makeScrollBar(frame, p.VScroll2[i]);
-    makeValueBox(frame, p.Text6[i]);
-  }
+  makeCompressor(frame, p.Frame2, p.Label4, p.VScroll2, p.Text6);
 }
 
 }  // namespace kavel
