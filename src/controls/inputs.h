@@ -72,6 +72,23 @@ class CheckBox : public Control {
   int value_ = 0;
 };
 
+// An option button: one of a group of which at most one is selected; the
+// group's handler clears the others. `clicked` after the operator picks it.
+class OptionButton : public Control {
+ public:
+  using Control::Control;
+  bool value() const { return value_; }
+  void setValue(bool v) { update(value_, v); }
+  void choose() {
+    setValue(true);
+    clicked.emit();
+  }
+  Signal<> clicked;
+
+ private:
+  bool value_ = false;
+};
+
 // A drop-down list: its entries, the selected text and the list index (-1 for none).
 class ComboBox : public Control {
  public:

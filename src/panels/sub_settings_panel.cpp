@@ -31,6 +31,7 @@ SubSettingsPanel::SubSettingsPanel() {
   dcButton10.setCaption("OFF");
   dcButton10.setBackColor(colors::darkRed);
   Label12.setCaption("键盘锁");
+  for (int i = 0; i < 10; ++i) mOption[i].setCaption("模式 " + std::to_string(i + 1));
 }
 
 }  // namespace kavel
