@@ -129,6 +129,34 @@ QCheckBox* makeCheckBox(QWidget* parent, CheckBox& model) {
   return w;
 }
 
+QRadioButton* makeOptionButton(QWidget* parent, OptionButton& model) {
+  auto* w = new QRadioButton(parent);
+  w->setObjectName(q(model.name()));
+  w->setAutoExclusive(false);
+  QObject::connect(w, &QRadioButton::clicked, [&model] { model.choose(); });
+  mirror(w, model, [&model](QRadioButton* r) {
+    const QSignalBlocker block(r);
+    r->setText(q(model.caption()));
+    r->setChecked(model.value());
+    QPalette pal = r->palette();
+    pal.setColor(QPalette::WindowText,
+                 QColor(model.foreColor().r, model.foreColor().g, model.foreColor().b));
+    r->setPalette(pal);
+  });
+  return w;
+}
+
+QProgressBar* makeProgressBar(QWidget* parent, ProgressBar& model) {
+  auto* w = new QProgressBar(parent);
+  w->setObjectName(q(model.name()));
+  w->setTextVisible(false);
+  mirror(w, model, [&model](QProgressBar* p) {
+    p->setRange(0, model.maximum());
+    p->setValue(model.value());
+  });
+  return w;
+}
+
 QSlider* makeSlider(QWidget* parent, Slider& model, Qt::Orientation orientation) {
   auto* w = new QSlider(orientation, parent);
   w->setObjectName(q(model.name()));

@@ -8,7 +8,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <functional>
@@ -16,6 +18,7 @@
 #include "controls/control.h"
 #include "controls/control_array.h"
 #include "controls/inputs.h"
+#include "controls/progress_bar.h"
 
 namespace kavel {
 
@@ -29,6 +32,13 @@ QSlider* makeSlider(QWidget* parent, Slider& model, Qt::Orientation orientation)
 // A vertical bar with its largest value at the top.
 QScrollBar* makeScrollBar(QWidget* parent, Slider& model);
 QCheckBox* makeCheckBox(QWidget* parent, CheckBox& model);
+// One option button of a group (the memory modes "模式 1" .. "模式 10"): it
+// shows whether its model is selected; a click calls the model's choose(),
+// whose handler clears the group's other buttons, so Qt's own exclusivity
+// is off.
+QRadioButton* makeOptionButton(QWidget* parent, OptionButton& model);
+// A bar showing value of maximum, without a percentage text.
+QProgressBar* makeProgressBar(QWidget* parent, ProgressBar& model);
 QLineEdit* makeTextBox(QWidget* parent, TextBox& model);
 // A box that only shows a value (its slider sets it): centred, not editable.
 QLineEdit* makeValueBox(QWidget* parent, TextBox& model);
