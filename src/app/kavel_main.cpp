@@ -45,6 +45,17 @@ const char kUsageHead[] =
     "  set NAME=VALUE ...     change parameters as an operator would, in order,\n"
     "                         each acknowledged before the next. Every name and\n"
     "                         value is checked before anything is sent\n"
+    "  store MODE             store the processor's current parameters in its\n"
+    "                         memory mode MODE (1 to 10) through 保存参数到设备, and\n"
+    "                         print the confirmation 当前数据已保存到模式MODE\n"
+    "  recall MODE [--json]   recall memory mode MODE (1 to 10) with its option\n"
+    "                         button 模式 MODE, then print as dump does. A recall\n"
+    "                         reads the mode's blocks 0x01 to 0x25; the settings\n"
+    "                         of blocks 0x26 and 0x27 (maximum and power-on\n"
+    "                         volumes, music input, 初始化, subwoofer mode and\n"
+    "                         switching time, master volumes, balance, bypasses,\n"
+    "                         feedback suppression, key lock) are shown as the\n"
+    "                         connect read them\n"
     "\n"
     "Options (--opt VALUE or --opt=VALUE):\n"
     "  --port COMn=DEVICE     use port n (1 to 15), mapped to DEVICE\n"
@@ -59,14 +70,24 @@ const char kUsageHead[] =
     "\n"
     "VALUE is what the panel shows, the number of its display text without the\n"
     "unit (micVolume=40, micLimitThreshold=-10, musicKeyShift=-3, micHighPass=150\n"
-    "for 150 Hz, micLowPass=12 for 12KHz), 0 or 180 for a phase, ON or OFF for a\n"
-    "switch. Two displays cannot be typed back exactly and take the slider's\n"
-    "position instead: the compression ratio (its percent is rounded down from\n"
-    "position x 100 / 63) and the music balance (L 70% and R 70% are positions 30\n"
-    "and 70). A band of an equalizer is NAME.BAND=FREQUENCY,GAIN,Q with the band\n"
-    "counted from 0, the frequency in Hz (20..20000), the gain in dB (-12..12)\n"
-    "and Q (0.3..15); leave a field empty to keep it (micEqBand.5=,3.5,).\n"
-    "Controls that the connected model's editor hides cannot be set.\n"
+    "for 150 Hz, micLowPass=12 for 12KHz, echoSpeed=200 for 200ms, reverbTime=3.7\n"
+    "for 3.7s, echoLowPass=4.05 for 4.05KHZ, subCrossover=120 for 120Hz,\n"
+    "subSwitchTime=3 for 3s), the caption of a button (micPhase=180, initSwitch=关,\n"
+    "subMode=手动, keyLock=ON, musicInput=AUX; ON or OFF for the bypasses and\n"
+    "the check box) or the entry of a list (echoMode=关, reverbType=大礼堂B). Three\n"
+    "displays cannot be typed back exactly and take the slider's position\n"
+    "instead: the compression ratio (its percent is rounded down from\n"
+    "position x 100 / 63), the music balance (L 70% and R 70% are positions 30\n"
+    "and 70) and the effect mix (回声 70% and 混响 70% are positions 30 and 70).\n"
+    "A band of an equalizer is NAME.BAND=FREQUENCY,GAIN,Q with the band counted\n"
+    "from 0, the frequency in Hz (20..20000; 20..400 for subEqBand), the gain in\n"
+    "dB (-12..12) and Q (0.3..15); leave a field empty to keep it\n"
+    "(micEqBand.5=,3.5,).\n"
+    "Controls that the connected model's editor hides cannot be set, nor the\n"
+    "echo sliders while echoMode is 关 and the reverb sliders while reverbType\n"
+    "is 关. Sliders the panel would clamp are refused: a master or power-on\n"
+    "volume above its maximum, a maximum below the volumes it caps, the\n"
+    "crossover below the low cut and the low cut above the crossover.\n"
     "\n"
     "Parameters:\n";
 
@@ -74,20 +95,23 @@ const char kUsageTail[] =
     "\n"
     "Exit status: 0 success; 1 device or link failure (the system's message, such\n"
     "as 通信超时!请稍后重试, is the last line on standard error); 2 usage (an\n"
-    "unknown command, name or value, a value out of range, a hidden control;\n"
-    "nothing is sent); 3 a file could not be read or written.\n"
+    "unknown command, name or value, a value out of range, a hidden or disabled\n"
+    "control, a MODE other than 1 to 10; nothing is sent); 3 a file could not\n"
+    "be read or written.\n"
     "\n"
     "Examples:\n"
     "  kavel --port /dev/ttyUSB0 dump --json > unit.json\n"
     "  kavel --port COM5=/dev/serial/by-id/usb-FTDI-if00-port0 set micVolume=40 musicVolume=35\n"
-    "  kavel --simulate=2 set micEqBand.5=1000,3.5,1.4 musicKeyShift=-3\n";
+    "  kavel --simulate=2 set micEqBand.5=1000,3.5,1.4 musicKeyShift=-3\n"
+    "  kavel --port /dev/ttyUSB0 store 3\n"
+    "  kavel --port /dev/ttyUSB0 recall 3 --json > mode3.json\n";
 
 std::string parameterList() {
   std::string out;
   for (const kavel::ParameterRow& r : kavel::parameterRows()) {
     std::string name = std::string("  ") + r.name;
     name.resize(std::max<std::size_t>(name.size() + 1, 24), ' ');
-    out += name + r.hint + "\n";
+    out += name + kavel::valueHint(r) + "\n";
   }
   for (const kavel::EqualizerRow& e : kavel::equalizerRows()) {
     std::string name = std::string("  ") + e.name + ".BAND";
@@ -96,6 +120,14 @@ std::string parameterList() {
            ": FREQUENCY,GAIN,Q\n";
   }
   return out;
+}
+
+// A memory mode as typed on the command line: a whole number from 1 to 10;
+// 0 for anything else.
+int memoryMode(const QString& text) {
+  bool ok = false;
+  const int mode = text.toInt(&ok);
+  return ok && mode >= 1 && mode <= 10 && text == QString::number(mode) ? mode : 0;
 }
 
 int usageError(const std::string& why) {
@@ -150,14 +182,21 @@ int run(const Command& c) {
     if (std::string error = choosePort(c.port, map); !error.empty()) return usageError(error);
 
   bool json = false;
+  QString modeText;
   std::vector<kavel::cli::Setting> settings;
-  if (verb == "dump") {
+  if (verb == "dump" || verb == "recall") {
     QCommandLineParser parser;
     const QCommandLineOption jsonOption("json");
     parser.addOption(jsonOption);
-    if (!parser.parse(QStringList{"dump"} + rest) || !parser.positionalArguments().isEmpty())
-      return usageError("dump takes only --json");
+    const int words = verb == "recall" ? 1 : 0;
+    const bool parsed = parser.parse(QStringList{verb} + rest);
+    if (!parsed || parser.positionalArguments().size() != words)
+      return usageError(words ? "recall takes MODE and --json" : "dump takes only --json");
     json = parser.isSet(jsonOption);
+    if (words) modeText = parser.positionalArguments().first();
+  } else if (verb == "store") {
+    if (rest.size() != 1) return usageError("store takes MODE");
+    modeText = rest.first();
   } else if (verb == "set") {
     if (rest.isEmpty()) return usageError("set needs at least one NAME=VALUE");
     for (const QString& arg : rest) {
@@ -169,6 +208,10 @@ int run(const Command& c) {
     return usageError(verb.isEmpty() ? "no command given"
                                      : "unknown command \"" + verb.toStdString() + "\"");
   }
+  const int mode = memoryMode(modeText);
+  if ((verb == "store" || verb == "recall") && mode == 0)
+    return usageError(verb.toStdString() + ": MODE is a memory mode from 1 to 10, not \"" +
+                      modeText.toStdString() + "\"");
 
   // Made before the session so that it outlives the port: the offline frame
   // at the end still reaches the simulated processor.
@@ -184,16 +227,22 @@ int run(const Command& c) {
   std::vector<kavel::cli::Setting> scalars;
   std::copy_if(settings.begin(), settings.end(), std::back_inserter(scalars),
                [](const kavel::cli::Setting& s) { return s.row != nullptr; });
-  if (std::string why = kavel::cli::checkSettings(session.form(), scalars); !why.empty())
+  if (std::string why = kavel::cli::checkSettings(session.form(), scalars, false); !why.empty())
     return usageError(why);
   int status = kavel::cli::kSuccess;
   if (session.connect()) {
-    if (verb == "dump") {
+    if (verb == "set") {
+      status = session.apply(settings);
+    } else if (verb == "store") {
+      const std::string stored = session.store(mode);
+      if (!stored.empty()) std::printf("%s\n", stored.c_str());
+      else status = kavel::cli::kLinkFailure;
+    } else if (verb == "dump" || session.recall(mode)) {
       const std::string out = json ? kavel::cli::dumpJson(session.form())
                                    : kavel::cli::dumpText(session.form());
       std::fputs(out.c_str(), stdout);
     } else {
-      status = session.apply(settings);
+      status = kavel::cli::kLinkFailure;
     }
   }
   session.goOffline();

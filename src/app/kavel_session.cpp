@@ -13,6 +13,10 @@ namespace {
 constexpr int kConnectTimeoutMs = 60'000;
 constexpr int kCommandTimeoutMs = 15'000;
 
+// What the window shows when a store or a recall has ended.
+constexpr const char* kStoredPrefix = "当前数据已保存到模式";
+constexpr const char* kRecallDone = "调   用  完  成";
+
 }  // namespace
 
 KavelSession::KavelSession(PortMap map, bool trace) : port_(std::move(map)) {
@@ -76,6 +80,22 @@ cli::ExitStatus KavelSession::apply(std::span<const cli::Setting> settings) {
     }
   }
   return cli::kSuccess;
+}
+
+std::string KavelSession::store(int mode) {
+  dialogs_.answer = std::to_string(mode);
+  dialogs_.awaited = kStoredPrefix + std::to_string(mode);
+  form_->Command8.click();
+  if (!waitFor([this] { return dialogs_.awaitedShown(); }, kCommandTimeoutMs, "store"))
+    return "";
+  return dialogs_.awaited;
+}
+
+bool KavelSession::recall(int mode) {
+  Form1& f = *form_;
+  f.panels.mOption[mode - 1].choose();
+  return waitFor([&f] { return f.Label9.caption() == kRecallDone && !f.timers.anyEnabled(); },
+                 kConnectTimeoutMs, "recall");
 }
 
 void KavelSession::goOffline() { form_->QueryUnload(); }

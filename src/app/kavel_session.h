@@ -29,6 +29,12 @@ class KavelSession {
   // Checks the settings, then makes them one by one, each acknowledged
   // before the next.
   cli::ExitStatus apply(std::span<const cli::Setting> settings);
+  // 保存参数到设备 with `mode` typed into its box; the processor's
+  // confirmation, or empty after a failure the system or kavel has named.
+  std::string store(int mode);
+  // A click on the option button 模式 `mode`; true once the recall's
+  // read-back has ended.
+  bool recall(int mode);
   // The window's exit: the offline frame once, and the port closed.
   void goOffline();
 

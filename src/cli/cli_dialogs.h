@@ -3,7 +3,9 @@
 // becomes a line on standard error, the message text itself, and the exit
 // status of a link failure; the exit question is answered OK. The start-up
 // names the port it chose in a box without an icon: while `startingUp`,
-// such boxes are notes, shown only when `showNotes` is set.
+// such boxes are notes, shown only when `showNotes` is set. The box a
+// command waits for (`awaited`, the store's confirmation) is its success;
+// an input box gets `answer`, as if the operator had typed it.
 #include <cstdio>
 #include <string>
 
@@ -19,6 +21,10 @@ class CliDialogs : public Dialogs {
   MessageResult message(const std::string& text, const std::string&, MessageIcon icon,
                         MessageButtons buttons) override {
     if (buttons == MessageButtons::OkCancel) return MessageResult::Ok;
+    if (!awaited.empty() && text == awaited) {
+      awaitedShown_ = true;
+      return MessageResult::Ok;
+    }
     const bool note = startingUp && icon != MessageIcon::Error;
     if (!note) {
       if (status_ == kSuccess) status_ = kLinkFailure;
@@ -27,11 +33,11 @@ class CliDialogs : public Dialogs {
     std::fflush(out_);
     return MessageResult::Ok;
   }
-  // Nothing on the command line asks for text or files through a box.
   std::optional<std::string> input(const std::string&, const std::string&,
                                    const std::string&) override {
-    return std::nullopt;
+    return answer;
   }
+  // Nothing on the command line asks for files through a box.
   std::optional<std::string> openFile(const std::string&, const std::vector<FileFilter>&) override {
     return std::nullopt;
   }
@@ -43,12 +49,17 @@ class CliDialogs : public Dialogs {
   ExitStatus status() const { return status_; }
   bool failed() const { return status_ != kSuccess; }
 
+  bool awaitedShown() const { return awaitedShown_; }
+
   bool startingUp = false;
   bool showNotes = false;
+  std::optional<std::string> answer;  // what an input box is answered; none: cancelled
+  std::string awaited;
 
  private:
   std::FILE* out_;
   ExitStatus status_ = kSuccess;
+  bool awaitedShown_ = false;
 };
 
 }  // namespace kavel::cli

@@ -19,7 +19,7 @@ struct FieldRule {
   const char* unit;
 };
 const FieldRule kFields[] = {
-    {"frequency", 20, 20000, " Hz"},
+    {"frequency", 20, 0, " Hz"},  // up to the equalizer's own maximum
     {"gain", -12, 12, " dB"},
     {"Q", 0.3, 15, ""},
 };
@@ -56,11 +56,12 @@ ParsedSetting parseBand(Setting s, const std::string& name, const std::string& b
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (fields[i].empty()) continue;
     const FieldRule& rule = kFields[i];
+    const double max = i == kFrequency ? s.equalizer->maxHz : rule.max;
     const std::optional<double> v = number(fields[i]);
     if (!v) return {s, s.text + ": the " + rule.name + " \"" + fields[i] + "\" is not a number"};
-    if (*v < rule.min || *v > rule.max)
+    if (*v < rule.min || *v > max)
       return {s, s.text + ": the " + rule.name + " " + formatNumber(*v) + " is out of range " +
-                     formatNumber(rule.min) + ".." + formatNumber(rule.max) + rule.unit};
+                     formatNumber(rule.min) + ".." + formatNumber(max) + rule.unit};
     s.bandValues[i] = *v;
     any = true;
   }
@@ -144,15 +145,17 @@ ParsedSetting parseSetting(const std::string& argument) {
   return {s, typed.error};
 }
 
-std::string checkSettings(Form1& f, std::span<const Setting> settings) {
+std::string checkSettings(Form1& f, std::span<const Setting> settings, bool connected) {
   std::map<Eq, EqSwitches> switches{{Eq::Mic, switchesOf(f, Eq::Mic)},
                                     {Eq::Music, switchesOf(f, Eq::Music)}};
+  Pending pending;
   for (const Setting& s : settings) {
     if (s.equalizer) {
       if (std::string why = checkBand(s, switches[s.equalizer->eq]); !why.empty()) return why;
       continue;
     }
-    if (std::string why = checkValue(f, *s.row, s.value); !why.empty()) return why;
+    if (std::string why = checkValue(f, *s.row, s.value, connected ? &pending : nullptr); !why.empty()) return why;
+    pending[s.row->name] = s.value;
     if (s.row->edit == Edit::Bypass) switches[s.row->eq].bypassed = s.value != 0;
     if (s.row->edit == Edit::Shelf) switches[s.row->eq].shelf = s.value != 0;
   }
@@ -163,7 +166,8 @@ std::vector<Action> actions(const Setting& s) {
   if (s.row) {
     const ParameterRow* row = s.row;
     const int value = s.value;
-    return {[row, value](Form1& f) { return operate(f, *row, value); }};
+    return std::vector<Action>(stepsToSet(*row),
+                               [row, value](Form1& f) { return operate(f, *row, value); });
   }
   std::vector<Action> out;
   for (BandField field : {kFrequency, kGain, kQ})

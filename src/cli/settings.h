@@ -35,9 +35,11 @@ struct ParsedSetting {
 ParsedSetting parseSetting(const std::string& argument);
 
 // Why the settings, applied in order, cannot all be made on the connected
-// processor (a control it hides, a value beyond a control's range now, a
-// band edit the bypass would hold back); empty when they can.
-std::string checkSettings(Form1& form, std::span<const Setting> settings);
+// processor (a control it hides or disables, a value beyond a control's
+// range now or after the settings before it, a band edit the bypass would
+// hold back); empty when they can. Before a connect (`connected` false)
+// only what holds for every processor is checked.
+std::string checkSettings(Form1& form, std::span<const Setting> settings, bool connected = true);
 
 // The operator's actions for one setting, in order. Each either starts one
 // command (and returns true) or finds the control already showing the value

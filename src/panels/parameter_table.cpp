@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 
+#include "panels/parameter_rows.h"
 #include "protocol/codecs.h"
 #include "protocol/display_texts.h"
 #include "window/form1.h"
@@ -11,139 +14,15 @@ namespace kavel {
 
 namespace {
 
-constexpr int kMicPanel = 0, kMusicPanel = 1;
-constexpr const char* kShelfOn = "LH-PASS ON";
-constexpr int kLowPassBaseKHz = 8;  // ctSlide11 position 0 is 8KHz
-
-bool notAltModel3(const LinkState& s) { return !s.altModel3; }
-// Block 0x12 carries the music shelf mode only for models 1 and 2.
-bool modelOneOrTwo(const LinkState& s) { return s.deviceModel <= 2; }
-
-#define CONTROL(expr) [](Form1& f) -> Control& { return expr; }
-#define SLIDER(expr) [](Form1& f) -> Slider& { return expr; }
-#define BOX(expr) [](Form1& f) -> TextBox& { return expr; }
-
-// A slider row whose control is its slider.
-constexpr ParameterRow slider(const char* name, int panel, const char* label,
-                              Slider& (*s)(Form1&), TextBox& (*box)(Form1&), const char* hint,
-                              Wire wire = Wire::Position, Typed typed = Typed::Position) {
-  return {name, panel, label, Edit::Slider, nullptr, s, box, wire, typed, nullptr, nullptr, hint};
-}
-
-const char kLevel[] = "0..80";
-const char kHighPassHint[] = "frequency in Hz as shown, 20..200 (2 Hz steps above 150)";
-const char kLimiterHint[] = "-30..0 (dB)";
-const char kRatioHint[] =
-    "the bar's position 0..63; the panel shows its percent, (position x 100) div 63";
-const char kTimeHint[] = "1..127";
-const char kPhaseHint[] = "0 or 180";
-const char kSwitchHint[] = "ON or OFF";
-
-const ParameterRow kRows[] = {
-    // Microphone: the top bar's master volume, then the panel.
-    [] {
-      ParameterRow r = slider("micVolume", kMicPanel, "麦克风", SLIDER(f.M_VSlide1),
-                              BOX(f.M_Vtxt), "0..80, at most the microphone's maximum volume");
-      r.ceiling = BOX(f.panels.Text13);
-      return r;
-    }(),
-    slider("micHighPass", kMicPanel, "麦克风高通", SLIDER(f.panels.MdSlide1),
-           BOX(f.panels.MdTxt), kHighPassHint, Wire::Position, Typed::Frequency),
-    [] {
-      ParameterRow r = slider("micLowPass", kMicPanel, "麦克风低通", SLIDER(f.panels.ctSlide11),
-                              BOX(f.panels.Text20), "8..20 (kHz)", Wire::Position,
-                              Typed::LowPass);
-      r.filled = notAltModel3;
-      return r;
-    }(),
-    {"micPhase", kMicPanel, "麦克风相位", Edit::Phase, CONTROL(f.panels.Command3), nullptr,
-     nullptr, Wire::Position, Typed::Position, nullptr, nullptr, kPhaseHint},
-    {"micFeedbackSuppress", kMicPanel, "话筒反馈抑制开关", Edit::CheckBox,
-     CONTROL(f.panels.Check1), nullptr, nullptr, Wire::Position, Typed::Position, nullptr,
-     nullptr, kSwitchHint},
-    slider("micLimitThreshold", kMicPanel, "限幅值", SLIDER(f.panels.VScroll1[0]),
-           BOX(f.panels.Text1[0]), kLimiterHint, Wire::Negated),
-    slider("micCompRatio", kMicPanel, "压缩比例", SLIDER(f.panels.VScroll1[1]),
-           BOX(f.panels.Text1[1]), kRatioHint),
-    slider("micCompRelease", kMicPanel, "释放时间", SLIDER(f.panels.VScroll1[2]),
-           BOX(f.panels.Text1[2]), kTimeHint),
-    slider("micCompAttack", kMicPanel, "启动时间", SLIDER(f.panels.VScroll1[3]),
-           BOX(f.panels.Text1[3]), kTimeHint),
-    [] {
-      ParameterRow r{"micEqBypass", kMicPanel, "EQ PASS", Edit::Bypass,
-                     CONTROL(f.panels.dcButton7)};
-      r.hint = "ON (bypassed) or OFF";
-      return r;
-    }(),
-    [] {
-      ParameterRow r{"micEqLhPass", kMicPanel, "LH-PASS", Edit::Shelf,
-                     CONTROL(f.panels.Command10)};
-      r.filled = notAltModel3;
-      r.hint = "ON (bands 0 and 1 are low and high shelves) or OFF";
-      return r;
-    }(),
-    // Music: the top bar's master volume, then the panel.
-    [] {
-      ParameterRow r = slider("musicVolume", kMusicPanel, "音乐", SLIDER(f.Yvslide1),
-                              BOX(f.Text2), "0..80, at most the music's maximum volume");
-      r.ceiling = BOX(f.panels.Text15);
-      return r;
-    }(),
-    slider("musicHighPass", kMusicPanel, "音乐高通", SLIDER(f.panels.ctSlide10),
-           BOX(f.panels.Text19), kHighPassHint, Wire::Position, Typed::Frequency),
-    {"musicPhase", kMusicPanel, "音乐相位", Edit::Phase, CONTROL(f.panels.Command4), nullptr,
-     nullptr, Wire::Position, Typed::Position, nullptr, nullptr, kPhaseHint},
-    slider("musicBalance", kMusicPanel, "音乐平衡", SLIDER(f.panels.YpSlide1),
-           BOX(f.panels.Text4),
-           "the slider's position 0..100 (50 in the middle: LR 50%; 30 shows L 70%, "
-           "70 shows R 70%)",
-           Wire::Reversed),
-    [] {
-      ParameterRow r{"musicKeyShift", kMusicPanel, "音乐变调", Edit::KeyShift,
-                     CONTROL(f.panels.Ybcnd[0])};
-      r.box = BOX(f.panels.Text5);
-      r.hint = "-6..6";
-      return r;
-    }(),
-    slider("musicToLr", kMusicPanel, "音乐到LR音量", SLIDER(f.panels.ySlide1[0]),
-           BOX(f.panels.Text3[0]), kLevel),
-    slider("micToLr", kMusicPanel, "话筒到LR音量", SLIDER(f.panels.ySlide1[1]),
-           BOX(f.panels.Text3[1]), kLevel),
-    slider("effectToLr", kMusicPanel, "效果到LR音量", SLIDER(f.panels.ySlide1[2]),
-           BOX(f.panels.Text3[2]), kLevel),
-    slider("musicLimitThreshold", kMusicPanel, "压限值", SLIDER(f.panels.VScroll2[0]),
-           BOX(f.panels.Text6[0]), kLimiterHint, Wire::Negated),
-    slider("musicCompRatio", kMusicPanel, "压缩比例", SLIDER(f.panels.VScroll2[1]),
-           BOX(f.panels.Text6[1]), kRatioHint),
-    slider("musicCompRelease", kMusicPanel, "释放时间", SLIDER(f.panels.VScroll2[2]),
-           BOX(f.panels.Text6[2]), kTimeHint),
-    slider("musicCompAttack", kMusicPanel, "启动时间", SLIDER(f.panels.VScroll2[3]),
-           BOX(f.panels.Text6[3]), kTimeHint),
-    [] {
-      ParameterRow r{"musicEqBypass", kMusicPanel, "EQ PASS", Edit::Bypass,
-                     CONTROL(f.panels.dcButton9)};
-      r.hint = "ON (bypassed) or OFF";
-      r.eq = Eq::Music;
-      return r;
-    }(),
-    [] {
-      ParameterRow r{"musicEqLhPass", kMusicPanel, "LH-PASS", Edit::Shelf,
-                     CONTROL(f.panels.dcButton8)};
-      r.filled = modelOneOrTwo;
-      r.hint = "ON (bands 0 and 1 are low and high shelves) or OFF";
-      r.eq = Eq::Music;
-      return r;
-    }(),
-};
-
 const EqualizerRow kEqualizers[] = {
-    {"micEqBand", kMicPanel, "麦克风EQ", Eq::Mic},
-    {"musicEqBand", kMusicPanel, "音乐EQ", Eq::Music},
+    {"micEqBand", rows::kMicPanel, "麦克风EQ", Eq::Mic},
+    {"musicEqBand", rows::kMusicPanel, "音乐EQ", Eq::Music},
+    {"effectEqBand", rows::kEffectPanel, "效果EQ", Eq::Effect},
+    {"centerEqBand", rows::kCenterSurroundPanel, "中置EQ", Eq::Center},
+    {"surroundEqBand", rows::kCenterSurroundPanel, "环绕EQ", Eq::Surround},
+    // The subwoofer's band editors set a frequency above 400 Hz back to 400 Hz.
+    {"subEqBand", rows::kSubSettingsPanel, "超低音EQ", Eq::Sub, 400},
 };
-
-#undef CONTROL
-#undef SLIDER
-#undef BOX
 
 Control& controlOf(Form1& f, const ParameterRow& row) {
   return row.control ? row.control(f) : row.slider(f);
@@ -151,22 +30,42 @@ Control& controlOf(Form1& f, const ParameterRow& row) {
 
 bool switchedOn(Form1& f, const ParameterRow& row) {
   switch (row.edit) {
-    case Edit::Phase: return leadingNumber(row.control(f).caption()) == 180;
-    case Edit::Shelf: return row.control(f).caption() == kShelfOn;
+    case Edit::Toggle:
+    case Edit::Shelf: return row.control(f).caption() == row.captions->on;
     case Edit::Bypass: return row.control(f).backColor() != colors::darkGrey;
     case Edit::CheckBox: return static_cast<CheckBox&>(row.control(f)).value() != 0;
     default: return false;
   }
 }
 
-// A typed number of a slider row from a position, and back.
-int typedOf(const ParameterRow& row, int position) {
-  switch (row.typed) {
-    case Typed::Frequency: return codeToFreq(position);
-    case Typed::LowPass: return position + kLowPassBaseKHz;
-    case Typed::Position: break;
+int indexOf(const std::vector<std::string>& items, const std::string& text) {
+  const auto it = std::find(items.begin(), items.end(), text);
+  return it == items.end() ? -1 : int(it - items.begin());
+}
+
+// The number a slider's display shows for position p, in units of 1/div.
+long long shownUnits(const ParameterRow& row, int p) {
+  if (row.shown.frequency) return codeToFreq(p);
+  return static_cast<long long>(p) * row.shown.mul + row.shown.add;
+}
+
+int decimalsOf(const Shown& s) { return s.div == 100 ? 2 : s.div == 10 ? 1 : 0; }
+
+// The number a slider's display shows for position p, as the operator types it.
+std::string shownText(const ParameterRow& row, int p) {
+  return formatScaled(shownUnits(row, p), decimalsOf(row.shown));
+}
+
+// The position that shows `units`; none when the slider never shows it.
+std::optional<int> positionOf(const ParameterRow& row, long long units) {
+  if (row.shown.frequency) {
+    const std::optional<FreqCode> code = freqToCode(double(units));
+    if (!code || codeToFreq(*code) != units) return std::nullopt;
+    return int(*code);
   }
-  return position;
+  const long long steps = units - row.shown.add;
+  if (steps % row.shown.mul != 0) return std::nullopt;
+  return int(steps / row.shown.mul);
 }
 
 std::optional<int> wholeNumber(std::string_view text) {
@@ -177,19 +76,108 @@ std::optional<int> wholeNumber(std::string_view text) {
   return v;
 }
 
+// A decimal number in units of 1/div ("3.7" with div 10 is 37); none when
+// it is not a number or has more decimals than div allows.
+std::optional<long long> decimalUnits(std::string_view text, int div) {
+  if (text.empty() || text.find_first_not_of("+-.0123456789") != std::string_view::npos)
+    return std::nullopt;
+  const std::string s(text);
+  char* end = nullptr;
+  const double v = std::strtod(s.c_str(), &end);
+  if (*end != '\0' || !std::isfinite(v) || std::fabs(v) > 1e9) return std::nullopt;
+  const double units = v * div;
+  if (std::fabs(units - std::round(units)) > 1e-6) return std::nullopt;
+  return std::llround(units);
+}
+
 std::string upper(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = char(std::toupper(static_cast<unsigned char>(c)));
   return out;
 }
 
+std::string joined(const std::vector<std::string>& items) {
+  std::string out;
+  for (const std::string& item : items) out += (out.empty() ? "" : ", ") + item;
+  return out;
+}
+
+TypedValue parseSlider(const ParameterRow& row, std::string_view text) {
+  const std::string name = row.name;
+  const std::string quoted = "\"" + std::string(text) + "\"";
+  const int div = row.shown.div;
+  const std::optional<long long> units =
+      div == 1 ? std::optional<long long>(wholeNumber(text)) : decimalUnits(text, div);
+  if (!units) {
+    if (div == 1) return {0, name + ": " + quoted + " is not a whole number"};
+    if (!decimalUnits(text, 1000000))
+      return {0, name + ": " + quoted + " is not a number"};
+  }
+  const std::optional<int> position = units ? positionOf(row, *units) : std::nullopt;
+  if (position) return {*position, ""};
+  if (row.shown.frequency)
+    return {0, name + ": " + std::to_string(*units) + " Hz is not a frequency the slider has"};
+  return {0, name + ": " + std::string(text) + " is not a value the slider shows (steps of " +
+                 formatScaled(row.shown.mul, decimalsOf(row.shown)) + ")"};
+}
+
+// The operator value `name` will have when a setting is applied.
+int valueOf(Form1& f, const std::string& name, const Pending& pending) {
+  const auto it = pending.find(name);
+  return it != pending.end() ? it->second : operatorValue(f, *findParameter(name));
+}
+
+std::string checkSlider(Form1& f, const ParameterRow& row, int value, const Pending* known) {
+  const Slider& s = row.slider(f);
+  int lo = s.min(), hi = s.max();
+  if (!known) {
+    if (value >= lo && value <= hi) return "";
+    return std::string(row.name) + ": " + shownText(row, value) + " is out of range " +
+           shownText(row, lo) + ".." + shownText(row, hi);
+  }
+  const Pending& pending = *known;
+  std::string why;
+  if (row.ceiling && valueOf(f, row.ceiling, pending) < hi) {
+    hi = valueOf(f, row.ceiling, pending);
+    why = std::string(" (") + row.ceiling + " is " + shownText(*findParameter(row.ceiling), hi) + ")";
+  }
+  if (row.floor && valueOf(f, row.floor, pending) > lo) {
+    lo = valueOf(f, row.floor, pending);
+    why = std::string(" (") + row.floor + " is " + shownText(*findParameter(row.floor), lo) + ")";
+  }
+  if (value < lo || value > hi)
+    return std::string(row.name) + ": " + shownText(row, value) + " is out of range " +
+           shownText(row, lo) + ".." + shownText(row, hi) + why;
+  // A maximum lowered below a slider it caps would move that slider on the
+  // panel only; the processor would keep the old value.
+  for (const ParameterRow& capped : parameterRows()) {
+    if (!capped.ceiling || capped.ceiling != std::string_view(row.name)) continue;
+    const int held = valueOf(f, capped.name, pending);
+    if (value < held && controlOf(f, capped).visible())
+      return std::string(row.name) + ": " + shownText(row, value) + " is below " + capped.name +
+             " " + shownText(capped, held) + ", which the panel would lower without sending it; "
+             "set " + capped.name + " first";
+  }
+  return "";
+}
+
 }  // namespace
 
-std::span<const ParameterRow> parameterRows() { return kRows; }
+std::span<const ParameterRow> parameterRows() {
+  static const std::vector<ParameterRow> all = [] {
+    std::vector<ParameterRow> out;
+    for (auto part : {rows::micMusic(), rows::effect(), rows::centerSurround(),
+                      rows::subSettings()})
+      out.insert(out.end(), part.begin(), part.end());
+    return out;
+  }();
+  return all;
+}
+
 std::span<const EqualizerRow> equalizerRows() { return kEqualizers; }
 
 const ParameterRow* findParameter(std::string_view name) {
-  for (const ParameterRow& r : kRows)
+  for (const ParameterRow& r : parameterRows())
     if (name == r.name) return &r;
   return nullptr;
 }
@@ -211,11 +199,11 @@ bool isFilled(const ParameterRow& row, const LinkState& state) {
 
 int wireValue(Form1& f, const ParameterRow& row) {
   switch (row.edit) {
-    case Edit::Slider: {
-      const int p = row.slider(f).value();
-      return row.wire == Wire::Negated ? -p : row.wire == Wire::Reversed ? 100 - p : p;
-    }
+    case Edit::Slider: return row.wire.sign * row.slider(f).value() + row.wire.offset;
     case Edit::KeyShift: return int(leadingNumber(row.box(f).text())) + 6;
+    case Edit::List: return static_cast<ComboBox&>(row.control(f)).listIndex();
+    // The music input is the only cycle.
+    case Edit::Cycle: return musicInputByte(row.control(f).caption()).value_or(kSwitchOff);
     default: return switchedOn(f, row) ? kSwitchOn : kSwitchOff;
   }
 }
@@ -224,79 +212,79 @@ std::string displayText(Form1& f, const ParameterRow& row) {
   switch (row.edit) {
     case Edit::Slider:
     case Edit::KeyShift: return row.box(f).text();
-    case Edit::Phase:
-    case Edit::Shelf: return row.control(f).caption();
+    case Edit::List: return static_cast<ComboBox&>(row.control(f)).text();
+    case Edit::Toggle:
+    case Edit::Shelf:
+    case Edit::Cycle: return row.control(f).caption();
     case Edit::Bypass:
     case Edit::CheckBox: break;
   }
   return switchedOn(f, row) ? "ON" : "OFF";
 }
 
+std::string valueHint(const ParameterRow& row) {
+  if (row.items) return joined(row.items());
+  if (!row.captions) return row.hint;
+  std::string out = std::string(row.captions->typedOn) + " or " + row.captions->typedOff;
+  return *row.hint ? out + " " + row.hint : out;
+}
+
 int operatorValue(Form1& f, const ParameterRow& row) {
   switch (row.edit) {
     case Edit::Slider: return row.slider(f).value();
     case Edit::KeyShift: return int(leadingNumber(row.box(f).text()));
-    case Edit::Phase: return switchedOn(f, row) ? 180 : 0;
+    case Edit::List: return indexOf(row.items(), static_cast<ComboBox&>(row.control(f)).text());
+    case Edit::Cycle: return indexOf(row.items(), row.control(f).caption());
     default: return switchedOn(f, row) ? 1 : 0;
   }
 }
 
-std::pair<int, int> sliderRange(Form1& f, const ParameterRow& row) {
-  const Slider& s = row.slider(f);
-  int hi = s.max();
-  if (row.ceiling) hi = std::min(hi, int(leadingNumber(row.ceiling(f).text())));
-  return {s.min(), hi};
-}
-
 TypedValue parseTyped(const ParameterRow& row, std::string_view text) {
   const std::string name = row.name;
+  const std::string quoted = "\"" + std::string(text) + "\"";
   switch (row.edit) {
-    case Edit::Slider: {
-      const std::optional<int> v = wholeNumber(text);
-      if (!v) return {0, name + ": \"" + std::string(text) + "\" is not a whole number"};
-      if (row.typed == Typed::LowPass) return {*v - kLowPassBaseKHz, ""};
-      if (row.typed == Typed::Position) return {*v, ""};
-      const std::optional<FreqCode> code = freqToCode(*v);
-      if (!code || codeToFreq(*code) != *v)
-        return {0, name + ": " + std::to_string(*v) + " Hz is not a frequency the slider has"};
-      return {*code, ""};
-    }
+    case Edit::Slider: return parseSlider(row, text);
     case Edit::KeyShift: {
       const std::optional<int> v = wholeNumber(text);
-      if (!v) return {0, name + ": \"" + std::string(text) + "\" is not a whole number"};
+      if (!v) return {0, name + ": " + quoted + " is not a whole number"};
       return {*v, ""};
     }
-    case Edit::Phase:
-      if (text == "0" || text == "180") return {text == "0" ? 0 : 180, ""};
-      return {0, name + ": the phase is 0 or 180, not \"" + std::string(text) + "\""};
-    default:
-      if (upper(text) == "ON" || upper(text) == "OFF") return {upper(text) == "ON" ? 1 : 0, ""};
-      return {0, name + ": the value is ON or OFF, not \"" + std::string(text) + "\""};
+    case Edit::List:
+    case Edit::Cycle: {
+      const std::vector<std::string>& items = row.items();
+      for (int i = 0; i < int(items.size()); ++i)
+        if (upper(text) == upper(items[i])) return {i, ""};
+      return {0, name + ": the value is one of " + joined(items) + ", not " + quoted};
+    }
+    case Edit::Toggle:
+    case Edit::Shelf:
+      if (upper(text) == upper(row.captions->typedOn)) return {1, ""};
+      if (upper(text) == upper(row.captions->typedOff)) return {0, ""};
+      return {0, name + ": the value is " + row.captions->typedOn + " or " +
+                     row.captions->typedOff + ", not " + quoted};
+    case Edit::Bypass:
+    case Edit::CheckBox: break;
   }
+  if (upper(text) == "ON" || upper(text) == "OFF") return {upper(text) == "ON" ? 1 : 0, ""};
+  return {0, name + ": the value is ON or OFF, not " + quoted};
 }
 
-std::string checkValue(Form1& f, const ParameterRow& row, int value) {
+std::string checkValue(Form1& f, const ParameterRow& row, int value, const Pending* pending) {
   const std::string name = row.name;
   if (!controlOf(f, row).visible())
     return name + ": model " + modelName(f.state) + " has no such control (the editor hides it)";
-  int lo = 0, hi = 0;
-  if (row.edit == Edit::Slider) {
-    std::tie(lo, hi) = sliderRange(f, row);
-    lo = typedOf(row, lo);
-    hi = typedOf(row, hi);
-    value = typedOf(row, value);
-  } else if (row.edit == Edit::KeyShift) {
-    lo = -6;
-    hi = 6;
-  } else {
-    return "";  // a typed phase or switch is always one the control can show
+  if (row.offWith) {
+    const ParameterRow& list = *findParameter(row.offWith);
+    const bool on = pending && pending->count(list.name) ? pending->at(list.name) != 0
+                                                         : controlOf(f, row).enabled();
+    if (!on)
+      return name + ": the slider is disabled while " + list.name + " is " + list.items()[0] +
+             "; choose another " + list.name + " first";
   }
-  if (value >= lo && value <= hi) return "";
-  std::string why = name + ": " + std::to_string(value) + " is out of range " +
-                    std::to_string(lo) + ".." + std::to_string(hi);
-  if (row.ceiling && hi < typedOf(row, row.slider(f).max()))
-    why += " (the maximum volume is set to " + std::to_string(hi) + ")";
-  return why;
+  if (row.edit == Edit::Slider) return checkSlider(f, row, value, pending);
+  if (row.edit == Edit::KeyShift && (value < -6 || value > 6))
+    return name + ": " + std::to_string(value) + " is out of range -6..6";
+  return "";  // a typed toggle, switch, list entry or input is always one the control can show
 }
 
 bool operate(Form1& f, const ParameterRow& row, int value) {
@@ -309,9 +297,14 @@ bool operate(Form1& f, const ParameterRow& row, int value) {
       break;
     }
     case Edit::CheckBox: static_cast<CheckBox&>(row.control(f)).toggle(); break;
+    case Edit::List: static_cast<ComboBox&>(row.control(f)).choose(value); break;
     default: static_cast<Button&>(row.control(f)).click(); break;
   }
   return true;
+}
+
+int stepsToSet(const ParameterRow& row) {
+  return row.edit == Edit::Cycle ? int(row.items().size()) - 1 : 1;
 }
 
 }  // namespace kavel

@@ -34,7 +34,7 @@ TEST(ParseSetting, ScalarValuesBecomeTheOperatorsValue) {
       {"micLimitThreshold=-10", -10}, {"micHighPass=20", 0},
       {"micHighPass=150", 130},       {"micHighPass=152", 131},
       {"micLowPass=8", 0},            {"micLowPass=12", 4},
-      {"micPhase=180", 180},          {"micPhase=0", 0},
+      {"micPhase=180", 1},            {"micPhase=0", 0},
       {"micEqLhPass=ON", 1},          {"musicEqBypass=off", 0},
       {"micFeedbackSuppress=On", 1},  {"musicKeyShift=-3", -3},
       {"musicKeyShift=+6", 6},        {"musicBalance=30", 30},
@@ -50,7 +50,7 @@ TEST(ParseSetting, MistakesAreNamed) {
       {"micVolume=4.5", "micVolume: \"4.5\" is not a whole number"},
       {"micVolume=", "micVolume: \"\" is not a whole number"},
       {"micHighPass=151", "micHighPass: 151 Hz is not a frequency the slider has"},
-      {"micPhase=90", "micPhase: the phase is 0 or 180, not \"90\""},
+      {"micPhase=90", "micPhase: the value is 180 or 0, not \"90\""},
       {"micEqBypass=yes", "micEqBypass: the value is ON or OFF, not \"yes\""},
       {"micEqBand=1000", "micEqBand: name the band, e.g. micEqBand.5"},
       {"micEqBand.13=1000", "micEqBand.13: the band is a number from 0 to 12"},
@@ -94,9 +94,8 @@ TEST(CheckSettings, TheWindowRefusesWhatItsControlsCannotShow) {
   EXPECT_EQ(check(f, {"micLimitThreshold=5"}), "micLimitThreshold: 5 is out of range -30..0");
   EXPECT_EQ(check(f, {"musicKeyShift=7"}), "musicKeyShift: 7 is out of range -6..6");
   // The master volume never goes above the maximum volume the settings hold.
-  f.panels.Text13.setText("60");
-  EXPECT_EQ(check(f, {"micVolume=61"}),
-            "micVolume: 61 is out of range 0..60 (the maximum volume is set to 60)");
+  f.panels.ctSlide5.setValue(60);
+  EXPECT_EQ(check(f, {"micVolume=61"}), "micVolume: 61 is out of range 0..60 (micMaxVolume is 60)");
   // A control the model hides.
   f.state.deviceModel = 2;
   f.panels.Check1.setVisible(false);
