@@ -38,6 +38,18 @@ TEST(ParseSetting, ScalarValuesBecomeTheOperatorsValue) {
       {"micEqLhPass=ON", 1},          {"musicEqBypass=off", 0},
       {"micFeedbackSuppress=On", 1},  {"musicKeyShift=-3", -3},
       {"musicKeyShift=+6", 6},        {"musicBalance=30", 30},
+      // Lists and the input cycle by their entries, toggles by their captions.
+      {"reverbType=大礼堂B", 7},      {"echoMode=关", 0},
+      {"echoMode=立体声回声", 2},     {"musicInput=aux", 1},
+      {"musicInput=SPD", 3},          {"keyLock=ON", 1},
+      {"initSwitch=关", 0},           {"subMode=手动", 0},
+      // Sliders by the number their display shows.
+      {"echoSpeed=200", 100},         {"reverbTime=3.7", 37},
+      {"reverbTime=10", 100},         {"echoLowPass=4.05", 405},
+      {"reverbLowPass=18", 1800},     {"echoHighPass=503", 306},
+      {"reverbHighPass=1001", 472},   {"subCrossover=120", 100},
+      {"subLowCut=20", 0},            {"subSwitchTime=8", 8},
+      {"effectMix=30", 30},           {"surroundDelay=200", 200},
   };
   for (auto [argument, value] : kCases) EXPECT_EQ(parsed(argument).value, value) << argument;
 }
@@ -61,6 +73,19 @@ TEST(ParseSetting, MistakesAreNamed) {
       {"micEqBand.2=1k", "micEqBand.2=1k: the frequency \"1k\" is not a number"},
       {"micEqBand.2=,,", "micEqBand.2=,,: give at least one of frequency,gain,Q"},
       {"micEqBand.2=1,2,3,4", "micEqBand.2=1,2,3,4: a band takes frequency,gain,Q (Hz, dB, Q)"},
+      {"echoSpeed=201", "echoSpeed: 201 is not a value the slider shows (steps of 2)"},
+      {"reverbTime=3.75", "reverbTime: 3.75 is not a value the slider shows (steps of 0.1)"},
+      {"echoLowPass=4.055", "echoLowPass: 4.055 is not a value the slider shows (steps of 0.01)"},
+      {"reverbTime=3,7", "reverbTime: \"3,7\" is not a number"},
+      {"reverbTime=inf", "reverbTime: \"inf\" is not a number"},
+      {"echoHighPass=502", "echoHighPass: 502 Hz is not a frequency the slider has"},
+      {"reverbType=大礼堂C",
+       "reverbType: the value is one of 关, 小房间, 房间 A, 房间 B, 小礼堂A, 小礼堂B, 大礼堂A, "
+       "大礼堂B, not \"大礼堂C\""},
+      {"musicInput=CD", "musicInput: the value is one of BGM, AUX, VCR, SPD, not \"CD\""},
+      {"initSwitch=ON", "initSwitch: the value is 开 or 关, not \"ON\""},
+      {"subEqBand.2=500", "subEqBand.2=500: the frequency 500 is out of range 20..400 Hz"},
+      {"effectEqBand.7=500", "effectEqBand.7: the band is a number from 0 to 6"},
   };
   for (auto [argument, message] : kCases) EXPECT_EQ(parseSetting(argument).error, message) << argument;
 }
@@ -101,6 +126,60 @@ TEST(CheckSettings, TheWindowRefusesWhatItsControlsCannotShow) {
   f.panels.Check1.setVisible(false);
   EXPECT_EQ(check(f, {"micVolume=3", "micFeedbackSuppress=ON"}),
             "micFeedbackSuppress: model 2 has no such control (the editor hides it)");
+}
+
+// Sliders the panel clamps to another slider's position: a value the panel
+// would change, or one that would move another slider on the panel only, is
+// refused, judged after the settings before it on the line.
+TEST(CheckSettings, SlidersThePanelWouldClampAreRefused) {
+  Window w;
+  Form1& f = w.form;
+  f.panels.ctSlide4[1].setValue(200);  // crossover 290 Hz
+  f.panels.ctSlide4[2].setValue(100);  // low cut 120 Hz
+  f.panels.ctSlide5.setValue(80);
+  f.panels.ctSlide6.setValue(70);  // microphone power-on volume
+  f.M_VSlide1.setValue(60);
+  const std::pair<std::vector<std::string>, const char*> kCases[] = {
+      {{"subCrossover=120", "subLowCut=120"}, ""},
+      {{"subLowCut=290", "subCrossover=290"}, ""},
+      {{"subCrossover=100"}, "subCrossover: 100 is out of range 120..400 (subLowCut is 120)"},
+      {{"subLowCut=300"}, "subLowCut: 300 is out of range 20..290 (subCrossover is 290)"},
+      {{"subCrossover=150", "subLowCut=152"},
+       "subLowCut: 152 is out of range 20..150 (subCrossover is 150)"},
+      {{"micVolume=50", "micMaxVolume=50"},
+       "micMaxVolume: 50 is below micInitVolume 70, which the panel would lower without sending "
+       "it; set micInitVolume first"},
+      {{"micInitVolume=50", "micMaxVolume=55"},
+       "micMaxVolume: 55 is below micVolume 60, which the panel would lower without sending it; "
+       "set micVolume first"},
+      {{"micInitVolume=50", "micVolume=50", "micMaxVolume=50"}, ""},
+      {{"micMaxVolume=75", "micInitVolume=76"},
+       "micInitVolume: 76 is out of range 0..75 (micMaxVolume is 75)"},
+      {{"musicMaxVolume=30", "musicVolume=31"},
+       "musicVolume: 31 is out of range 0..30 (musicMaxVolume is 30)"},
+  };
+  for (const auto& [arguments, message] : kCases)
+    EXPECT_EQ(check(f, arguments), message) << arguments.front();
+
+  // Before a connect the other sliders are not known: only the own range counts.
+  std::vector<Setting> early{parsed("subCrossover=100"), parsed("micMaxVolume=10")};
+  EXPECT_EQ(checkSettings(f, early, false), "");
+  early.push_back(parsed("subCrossover=402"));
+  EXPECT_EQ(checkSettings(f, early, false), "subCrossover: 402 is out of range 20..400");
+}
+
+// The echo sliders cannot be moved while the echo mode is "关", nor the
+// reverb sliders while the reverb type is; choosing an effect first enables them.
+TEST(CheckSettings, SlidersOfAnEffectThatIsOffAreRefused) {
+  Window w;
+  Form1& f = w.form;
+  for (int i = 0; i < 4; ++i) f.panels.HcSlide1[i].setEnabled(false);
+  EXPECT_EQ(check(f, {"echoSpeed=200"}),
+            "echoSpeed: the slider is disabled while echoMode is 关; choose another echoMode first");
+  EXPECT_EQ(check(f, {"echoMode=单声道回声", "echoSpeed=200", "reverbTime=3.7"}), "");
+  EXPECT_EQ(check(f, {"reverbType=关", "reverbDelay=20"}),
+            "reverbDelay: the slider is disabled while reverbType is 关; choose another "
+            "reverbType first");
 }
 
 TEST(CheckSettings, BandEditsTheBypassOrTheShelvesWouldHoldBack) {
@@ -151,6 +230,27 @@ TEST(ParameterTable, AnEditReadsBackAsItsWireValueAndDisplayText) {
       {"musicKeyShift=3", 9, " 3"},
       {"effectToLr=45", 45, "45"},
       {"musicLimitThreshold=-30", 30, "-30dB"},
+      {"effectVolume=45", 45, "45"},
+      {"effectMix=30", 30, "回声 70%"},
+      {"effectMix=80", 80, "混响 80%"},
+      {"reverbType=大礼堂B", 7, "大礼堂B"},
+      {"echoMode=立体声回声", 2, "立体声回声"},
+      {"echoPhase=180", 0x7F, "180"},
+      {"echoSpeed=200", 100, "200ms"},
+      {"echoHighPass=503", 306, "503HZ"},
+      {"echoLowPass=4.05", 5, "4.05KHZ"},
+      {"reverbTime=3.7", 37, "3.7s"},
+      {"reverbLowPass=18", 1400, "18KHZ"},
+      {"micToCenter=80", 80, "80"},
+      {"surroundDelay=200", 200, "200"},
+      {"surroundPhase=180", 0x7F, "180"},
+      {"subVolume=33", 33, "33"},
+      {"subCrossover=120", 100, "120Hz"},
+      {"subSwitchTime=8", 7, "8s"},
+      {"micMaxVolume=70", 70, "70"},
+      {"subMode=手动", 0x00, "手动"},
+      {"initSwitch=关", 0x00, "关"},
+      {"keyLock=ON", 0x7F, "ON"},
   };
   for (const Case& c : kCases) {
     Window w;
@@ -162,6 +262,26 @@ TEST(ParameterTable, AnEditReadsBackAsItsWireValueAndDisplayText) {
     EXPECT_EQ(displayText(w.form, *s.row), c.text) << c.argument;
     EXPECT_FALSE(edit[0](w.form)) << c.argument << ": a second edit finds the value in place";
   }
+}
+
+// The music input steps through its captions one click at a time, each
+// click a command of its own.
+TEST(ParameterTable, TheMusicInputIsClickedUntilItShowsTheValue) {
+  Window w;
+  const Setting spd = parsed("musicInput=SPD");
+  const std::vector<Action> clicks = actions(spd);
+  ASSERT_EQ(clicks.size(), 3u);
+  const char* kShown[] = {"AUX", "VCR", "SPD"};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(clicks[i](w.form));
+    EXPECT_EQ(w.form.Command13.caption(), kShown[i]);
+  }
+  EXPECT_EQ(wireValue(w.form, *spd.row), 0);
+  const std::vector<Action> back = actions(parsed("musicInput=BGM"));
+  EXPECT_TRUE(back[0](w.form));
+  EXPECT_FALSE(back[1](w.form));
+  EXPECT_EQ(displayText(w.form, *spd.row), "BGM");
+  EXPECT_EQ(wireValue(w.form, *spd.row), 1);
 }
 
 TEST(ParameterTable, ABandIsTypedIntoItsEditorOneChangedValueAtATime) {
@@ -188,7 +308,9 @@ TEST(ParameterTable, TheReadBackFillsRowsByModel) {
   EXPECT_TRUE(filled("micLowPass") && filled("micEqLhPass"));
   EXPECT_FALSE(filled("musicEqLhPass"));
   s.altModel3 = true;
-  EXPECT_FALSE(filled("micLowPass") || filled("micEqLhPass") || filled("musicEqLhPass"));
+  EXPECT_FALSE(filled("micLowPass") || filled("micEqLhPass") || filled("musicEqLhPass") ||
+               filled("subLowCut"));
+  EXPECT_TRUE(filled("keyLock") && filled("subCrossover"));
   EXPECT_EQ(modelName(s), "3b");
 }
 
