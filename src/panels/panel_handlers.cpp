@@ -3,6 +3,7 @@
 #include "panels/eq_handlers.h"
 #include "panels/mic_handlers.h"
 #include "panels/music_handlers.h"
+#include "panels/sub_settings_handlers.h"
 #include "window/form1.h"
 
 namespace kavel {
@@ -11,6 +12,7 @@ void connectPanels(Form1& f) {
   for (int e = 0; e < kEqCount; ++e) connectEqualizer(f, Eq(e));
   connectMicPanel(f);
   connectMusicPanel(f);
+  connectSubSettingsPanel(f);
 }
 
 }  // namespace kavel

@@ -103,6 +103,7 @@ struct FieldTable {
 const FieldTable& sectionCaptions();
 const FieldTable& micMusicFields();
 const FieldTable& settingsFields();
+const FieldTable& subFields();
 
 // The bytes a field takes: 0 for a caption.
 int fieldWidth(const Field& field);
