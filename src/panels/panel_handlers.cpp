@@ -1,5 +1,6 @@
 #include "panels/panel_handlers.h"
 
+#include "panels/effect_handlers.h"
 #include "panels/eq_handlers.h"
 #include "panels/mic_handlers.h"
 #include "panels/music_handlers.h"
@@ -12,6 +13,7 @@ void connectPanels(Form1& f) {
   for (int e = 0; e < kEqCount; ++e) connectEqualizer(f, Eq(e));
   connectMicPanel(f);
   connectMusicPanel(f);
+  connectEffectPanel(f);
   connectSubSettingsPanel(f);
 }
 

@@ -116,13 +116,24 @@ void Form1::layoutPanels() {
     f.resize(f.geometry().width, f.geometry().height);
     f.setVisible(false);
   }
-  // The row labels of the microphone and music panels continue the top bar's arrays.
+  // The row labels of the microphone, music and effect panels continue the top bar's arrays.
   const std::pair<Label*, const char*> rowLabels[] = {
       {&Label1[1], "麦克风高通"},   {&Label1[2], "麦克风相位"},   {&Label1[3], "麦克风低通"},
       {&Label3[19], "音乐高通"},    {&Label3[4], "音乐平衡"},     {&Label3[1], "音乐到LR音量"},
       {&Label3[2], "话筒到LR音量"}, {&Label3[3], "效果到LR音量"}, {&Label3[5], "音乐变调"},
+      {&Label3[6], "回声"},         {&Label3[18], "回声相位"},    {&Label3[9], "回声延时"},
+      {&Label3[10], "回声速度"},    {&Label3[11], "回声高通"},    {&Label3[12], "回声低通"},
+      {&Label3[13], "混响"},        {&Label3[20], "混响相位"},    {&Label3[14], "混响延时"},
+      {&Label3[15], "混响时间"},    {&Label3[16], "混响高通"},    {&Label3[17], "混响低通"},
+      {&Label3[8], "效果比例"},
+      {&Label3[21], "------------回声-----------"},
+      {&Label3[22], "----------------混响----------------"},
   };
   for (const auto& [label, caption] : rowLabels) label->setCaption(caption);
+  // The echo/reverb proportion starts all reverb, as its box says.
+  ctSlide1[1].setRange(0, 100);
+  ctSlide1[1].setValue(100);
+  Text8[1].setText("混响 100%");
 }
 
 void Form1::layoutStatus() {
