@@ -1,10 +1,12 @@
 #include "panels/panel_handlers.h"
 
 #include "panels/effect_handlers.h"
+#include "panels/center_surround_handlers.h"
 #include "panels/eq_handlers.h"
 #include "panels/mic_handlers.h"
 #include "panels/music_handlers.h"
 #include "panels/sub_settings_handlers.h"
+#include "presets/memory_modes.h"
 #include "window/form1.h"
 
 namespace kavel {
@@ -13,8 +15,10 @@ void connectPanels(Form1& f) {
   for (int e = 0; e < kEqCount; ++e) connectEqualizer(f, Eq(e));
   connectMicPanel(f);
   connectMusicPanel(f);
+  connectCenterSurroundPanel(f);
   connectEffectPanel(f);
   connectSubSettingsPanel(f);
+  connectMemoryModes(f);
 }
 
 }  // namespace kavel

@@ -104,6 +104,7 @@ const FieldTable& sectionCaptions();
 const FieldTable& micMusicFields();
 const FieldTable& settingsFields();
 const FieldTable& subFields();
+const FieldTable& centerSurroundFields();
 
 // The bytes a field takes: 0 for a caption.
 int fieldWidth(const Field& field);

@@ -1,0 +1,110 @@
+// The center and surround panel's level sliders, delay and phases: the
+// display each one writes and the frame it sends, online and offline.
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "panel_fixture.h"
+
+namespace kavel {
+namespace {
+
+using testing::hexBytes;
+
+struct Case {
+  const char* what;
+  std::function<void(Form1&)> act;
+  std::function<std::string(Form1&)> display;
+  const char* shows;
+  const char* frame;  // what reaches the line once acknowledged
+};
+
+const Case kCases[] = {
+    {"ctSlide2(0) to 30", [](Form1& f) { f.panels.ctSlide2[0].moveTo(30); },
+     [](Form1& f) { return f.panels.Text11[0].text(); }, "30", "A5 67 35 31 31 30 04 05 02 1E 25"},
+    {"ctSlide2(1) to 80", [](Form1& f) { f.panels.ctSlide2[1].moveTo(80); },
+     [](Form1& f) { return f.panels.Text11[1].text(); }, "80", "A5 67 35 31 31 30 04 05 03 50 58"},
+    {"ctSlide2(2) past its end", [](Form1& f) { f.panels.ctSlide2[2].moveTo(95); },
+     [](Form1& f) { return f.panels.Text11[2].text(); }, "80", "A5 67 35 31 31 30 04 05 04 50 59"},
+    {"ctSlide3(0) to 10", [](Form1& f) { f.panels.ctSlide3[0].moveTo(10); },
+     [](Form1& f) { return f.panels.Text10[0].text(); }, "10", "A5 67 35 31 31 30 04 06 02 0A 12"},
+    {"ctSlide3(1) to 20", [](Form1& f) { f.panels.ctSlide3[1].moveTo(20); },
+     [](Form1& f) { return f.panels.Text10[1].text(); }, "20", "A5 67 35 31 31 30 04 06 03 14 1D"},
+    {"ctSlide3(2) to 80", [](Form1& f) { f.panels.ctSlide3[2].moveTo(80); },
+     [](Form1& f) { return f.panels.Text10[2].text(); }, "80", "A5 67 35 31 31 30 04 06 04 50 5A"},
+    // The delay is code 0x06; 0x05 is the surround phase.
+    {"ctSlide3(3) to 200", [](Form1& f) { f.panels.ctSlide3[3].moveTo(200); },
+     [](Form1& f) { return f.panels.Text10[3].text(); }, "200", "A5 67 35 31 31 30 04 06 06 C8 D4"},
+    {"Command14 from 0", [](Form1& f) { f.panels.Command14.click(); },
+     [](Form1& f) { return f.panels.Command14.caption(); }, "180", "A5 67 35 31 31 30 04 05 05 7F 89"},
+    {"Command15 from 0", [](Form1& f) { f.panels.Command15.click(); },
+     [](Form1& f) { return f.panels.Command15.caption(); }, "180", "A5 67 35 31 31 30 04 06 05 7F 8A"},
+};
+
+struct CenterSurroundControls : testing::PanelTest, ::testing::WithParamInterface<Case> {};
+
+TEST_P(CenterSurroundControls, OnlineShowsThenSends) {
+  const Case& c = GetParam();
+  goOnline();
+  c.act(form());
+  EXPECT_EQ(c.display(form()), c.shows);
+  EXPECT_EQ(sent(), std::vector<Bytes>{hexBytes(c.frame)});
+  EXPECT_EQ(rig.port.writes.front().bytes.size(), 1u) << "the probe first";
+  EXPECT_FALSE(rig.anyTimer()) << "acknowledged";
+  EXPECT_TRUE(rig.dialogs.shown.empty());
+}
+
+TEST_P(CenterSurroundControls, OfflineOnlyShows) {
+  const Case& c = GetParam();
+  c.act(form());
+  EXPECT_EQ(c.display(form()), c.shows);
+  rig.clock.advance(300);
+  EXPECT_TRUE(rig.port.writes.empty());
+  EXPECT_FALSE(rig.anyTimer());
+}
+
+INSTANTIATE_TEST_SUITE_P(CenterSurround, CenterSurroundControls, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
+
+struct CenterSurroundRows : testing::PanelTest {};
+
+TEST_F(CenterSurroundRows, AMoveRewritesEveryBoxOfItsGroup) {
+  panels().ctSlide2[0].setValue(40);  // from code: no event, no display
+  panels().ctSlide2[2].moveTo(7);
+  EXPECT_EQ(panels().Text11[0].text(), "40");
+  EXPECT_EQ(panels().Text11[2].text(), "7");
+  panels().ctSlide3[3].setValue(150);
+  panels().ctSlide3[0].moveTo(5);
+  EXPECT_EQ(panels().Text10[3].text(), "150");
+  EXPECT_EQ(panels().Text10[0].text(), "5");
+}
+
+// A reply "358205" with any fourth byte retires the shared level command.
+TEST_F(CenterSurroundRows, SharedCommandRetiredOnSixCharacters) {
+  goOnline();
+  processor.acknowledge = false;
+  processor.answer = [](const Bytes&) -> std::optional<Bytes> {
+    return Bytes{0x35, 0x82, 0x05, 0x77};
+  };
+  panels().ctSlide2[1].moveTo(80);
+  EXPECT_EQ(sent(), std::vector<Bytes>{hexBytes("A5 67 35 31 31 30 04 05 03 50 58")});
+  EXPECT_EQ(rig.state().paramCode, 0x03);
+  EXPECT_EQ(rig.state().paramIndex, 1);
+  EXPECT_FALSE(rig.anyTimer());
+  EXPECT_TRUE(rig.dialogs.shown.empty());
+}
+
+TEST_F(CenterSurroundRows, SurroundPhaseTwiceSends180Then0) {
+  goOnline();
+  panels().Command15.click();
+  EXPECT_EQ(panels().Command15.caption(), "180");
+  rig.clock.advance(300);
+  panels().Command15.click();
+  EXPECT_EQ(panels().Command15.caption(), "0");
+  EXPECT_EQ(sent(), (std::vector<Bytes>{hexBytes("A5 67 35 31 31 30 04 06 05 7F 8A"),
+                                        hexBytes("A5 67 35 31 31 30 04 06 05 00 0B")}));
+}
+
+}  // namespace
+}  // namespace kavel
