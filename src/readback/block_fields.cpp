@@ -35,7 +35,7 @@ using BlockTable = std::array<std::vector<FieldRow>, ReadBack::kLastBlock + 1>;
 BlockTable buildBlocks() {
   std::vector<FieldRow> all;
   for (const FieldTable* t :
-       {&sectionCaptions(), &micMusicFields(), &settingsFields(), &subFields(),
+       {&sectionCaptions(), &micMusicFields(), &settingsFields(), &subFields(), &effectFields(),
         &centerSurroundFields()}) {
     all.insert(all.end(), t->rows.begin(), t->rows.end());
     for (const BandRun& run : t->runs) spellOut(run, all);

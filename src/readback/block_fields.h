@@ -103,6 +103,7 @@ struct FieldTable {
 const FieldTable& sectionCaptions();
 const FieldTable& micMusicFields();
 const FieldTable& settingsFields();
+const FieldTable& effectFields();
 const FieldTable& subFields();
 const FieldTable& centerSurroundFields();
 
