@@ -49,6 +49,8 @@ void placeRow(const Row& row, int left, int width, int top) {
   }
 }
 
+}  // namespace
+
 void placeBandButtons(Form1& form, Eq eq, const EqPlace& place) {
   Equalizer& e = form.eq(eq);
   for (int i = 0; i < e.bands(); ++i) {
@@ -58,14 +60,15 @@ void placeBandButtons(Form1& form, Eq eq, const EqPlace& place) {
   }
 }
 
-}  // namespace
-
 EqPlace eqPlace(Eq eq) {
   switch (eq) {
     case Eq::Mic:
       return editorRow(kMicEQLine1Size, bandCount(eq));
     case Eq::Music:
       return editorRow(kMicEQLine2Size, bandCount(eq));
+    case Eq::Center:
+    case Eq::Surround:
+      return centerSurroundPlace(eq);
     default:
       return {};  // the other panels place their own
   }
@@ -116,6 +119,7 @@ void keepPanelsPlaced(Form1& form) {
   auto place = [&form] {
     placeMicPanel(form);
     placeMusicPanel(form);
+    placeCenterSurroundPanel(form);
   };
   place();
   for (const ModelControl& m : modelControls()) {

@@ -44,6 +44,8 @@ struct EqPlace {
   std::vector<Geometry> editors;
 };
 EqPlace eqPlace(Eq eq);
+// The band buttons under their editors, on the frame's bottom.
+void placeBandButtons(Form1& form, Eq eq, const EqPlace& place);
 
 // One control of a row; width 0 shares what the fixed cells leave.
 struct Cell {
@@ -80,6 +82,9 @@ void placeEqPanel(Form1& form, Eq eq, Label& shelfCaption, const std::vector<Row
 // The microphone and music panels, placed for the controls visible now.
 void placeMicPanel(Form1& form);
 void placeMusicPanel(Form1& form);
+void placeCenterSurroundPanel(Form1& form);
+// The center and surround equalizers, each in its half of the panel.
+EqPlace centerSurroundPlace(Eq eq);
 
 // Places both panels and places them again whenever one of their controls
 // is shown or hidden (the device model decides some of them).

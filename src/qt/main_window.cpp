@@ -24,8 +24,10 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
     panels_[i] = new GroupFrameWidget(client, form_.Lkframe[i]);
   micPanel_ = std::make_unique<MicPanelView>(panels_[0], form_);
   musicPanel_ = std::make_unique<MusicPanelView>(panels_[1], form_);
+  centerSurroundPanel_ = std::make_unique<CenterSurroundView>(panels_[3], form_);
   makeLabel(client, form_.Label8);
   makeLabel(client, form_.Label9)->raise();
+  makeProgressBar(client, form_.readBack.progress)->raise();
 
   notice_ = new QLabel(client);
   notice_->setGeometry(Form1::kClientWidth - 428, 563, 420, 16);

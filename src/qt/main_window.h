@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMainWindow>
 
+#include "qt/center_surround_view.h"
 #include "qt/group_frame_widget.h"
 #include "qt/mic_panel_view.h"
 #include "qt/music_panel_view.h"
@@ -34,6 +35,7 @@ class MainWindow : public QMainWindow {
   GroupFrameWidget* panels_[Form1::kPanelCount]{};
   std::unique_ptr<MicPanelView> micPanel_;
   std::unique_ptr<MusicPanelView> musicPanel_;
+  std::unique_ptr<CenterSurroundView> centerSurroundPanel_;
   QLabel* notice_ = nullptr;
   bool exitConfirmed_ = false;
 };
