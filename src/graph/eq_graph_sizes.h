@@ -19,6 +19,6 @@ inline constexpr EqGraphSize kMicEQLine2Size{668, 165};   // music, 11 bands
 inline constexpr EqGraphSize kucEQLine3Size{560, 200};    // effect, 7 bands
 inline constexpr EqGraphSize kucEQLine4Size{440, 165};    // center, 3 bands
 inline constexpr EqGraphSize kucEQLine5Size{440, 165};    // surround, 3 bands
-inline constexpr EqGraphSize kucEQLine11Size{440, 200};   // subwoofer, 5 bands
+inline constexpr EqGraphSize kucEQLine11Size{668, 165};  // subwoofer, 5 bands
 
 }  // namespace kavel

@@ -69,6 +69,8 @@ EqPlace eqPlace(Eq eq) {
     case Eq::Center:
     case Eq::Surround:
       return centerSurroundPlace(eq);
+    case Eq::Sub:
+      return editorRow(kucEQLine11Size, bandCount(eq));
     default:
       return {};  // the other panels place their own
   }
@@ -120,6 +122,7 @@ void keepPanelsPlaced(Form1& form) {
     placeMicPanel(form);
     placeMusicPanel(form);
     placeCenterSurroundPanel(form);
+    placeSubSettingsPanel(form);
   };
   place();
   for (const ModelControl& m : modelControls()) {

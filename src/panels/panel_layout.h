@@ -83,6 +83,7 @@ void placeEqPanel(Form1& form, Eq eq, Label& shelfCaption, const std::vector<Row
 void placeMicPanel(Form1& form);
 void placeMusicPanel(Form1& form);
 void placeCenterSurroundPanel(Form1& form);
+void placeSubSettingsPanel(Form1& form);
 // The center and surround equalizers, each in its half of the panel.
 EqPlace centerSurroundPlace(Eq eq);
 

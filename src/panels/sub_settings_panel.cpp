@@ -31,6 +31,8 @@ SubSettingsPanel::SubSettingsPanel() {
   dcButton10.setCaption("OFF");
   dcButton10.setBackColor(colors::darkRed);
   Label12.setCaption("键盘锁");
+  Shape1.setCaption("设定");
+  Shape2.setCaption("记忆模式");
   for (int i = 0; i < 10; ++i) mOption[i].setCaption("模式 " + std::to_string(i + 1));
 }
 

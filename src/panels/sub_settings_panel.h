@@ -31,6 +31,9 @@ struct SubSettingsPanel {
   Button Command12{"Command12"};   // "初始化" switch "开" / "关"
   Button dcButton10{"dcButton10"}; // key lock "ON" / "OFF"
   Label Label12{"Label12"};
+  // The frames of the settings and of the memory mode buttons.
+  Control Shape1{"Shape1"};
+  Control Shape2{"Shape2"};
   // The memory modes "模式 1" .. "模式 10": recall a mode of the processor.
   ControlArray<OptionButton> mOption{"mOption"};
 };

@@ -25,6 +25,7 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
   micPanel_ = std::make_unique<MicPanelView>(panels_[0], form_);
   musicPanel_ = std::make_unique<MusicPanelView>(panels_[1], form_);
   centerSurroundPanel_ = std::make_unique<CenterSurroundView>(panels_[3], form_);
+  subSettingsPanel_ = std::make_unique<SubSettingsView>(panels_[4], form_);
   makeLabel(client, form_.Label8);
   makeLabel(client, form_.Label9)->raise();
   makeProgressBar(client, form_.readBack.progress)->raise();

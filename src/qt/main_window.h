@@ -10,6 +10,7 @@
 #include "qt/group_frame_widget.h"
 #include "qt/mic_panel_view.h"
 #include "qt/music_panel_view.h"
+#include "qt/sub_settings_view.h"
 #include "window/form1.h"
 
 namespace kavel {
@@ -36,6 +37,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<MicPanelView> micPanel_;
   std::unique_ptr<MusicPanelView> musicPanel_;
   std::unique_ptr<CenterSurroundView> centerSurroundPanel_;
+  std::unique_ptr<SubSettingsView> subSettingsPanel_;
   QLabel* notice_ = nullptr;
   bool exitConfirmed_ = false;
 };
