@@ -16,7 +16,7 @@ struct EqGraphSize {
 
 inline constexpr EqGraphSize kMicEQLine1Size{668, 165};   // microphone, 13 bands
 inline constexpr EqGraphSize kMicEQLine2Size{668, 165};   // music, 11 bands
-inline constexpr EqGraphSize kucEQLine3Size{560, 200};    // effect, 7 bands
+inline constexpr EqGraphSize kucEQLine3Size{668, 165};   // effect, 7 bands
 inline constexpr EqGraphSize kucEQLine4Size{440, 165};    // center, 3 bands
 inline constexpr EqGraphSize kucEQLine5Size{440, 165};    // surround, 3 bands
 inline constexpr EqGraphSize kucEQLine11Size{668, 165};  // subwoofer, 5 bands

@@ -21,6 +21,15 @@ EqPlace editorRow(EqGraphSize graph, int bands) {
   return p;
 }
 
+// Fewer editors than fill the graph's width: each centred in its share of it.
+EqPlace spreadRow(EqGraphSize graph, int bands) {
+  EqPlace p = editorRow(graph, bands);
+  const int share = graph.width / bands;
+  for (int i = 0; i < bands; ++i)
+    p.editors[i].left = kLeft + i * share + (share - kEditorWidth) / 2;
+  return p;
+}
+
 bool anyVisible(const Row& row) {
   for (const Cell& c : row.cells)
     if (c.control->visible()) return true;
@@ -66,6 +75,8 @@ EqPlace eqPlace(Eq eq) {
       return editorRow(kMicEQLine1Size, bandCount(eq));
     case Eq::Music:
       return editorRow(kMicEQLine2Size, bandCount(eq));
+    case Eq::Effect:
+      return spreadRow(kucEQLine3Size, bandCount(eq));
     case Eq::Center:
     case Eq::Surround:
       return centerSurroundPlace(eq);
@@ -121,6 +132,7 @@ void keepPanelsPlaced(Form1& form) {
   auto place = [&form] {
     placeMicPanel(form);
     placeMusicPanel(form);
+    placeEffectPanel(form);
     placeCenterSurroundPanel(form);
     placeSubSettingsPanel(form);
   };

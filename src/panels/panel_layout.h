@@ -82,6 +82,7 @@ void placeEqPanel(Form1& form, Eq eq, Label& shelfCaption, const std::vector<Row
 // The microphone and music panels, placed for the controls visible now.
 void placeMicPanel(Form1& form);
 void placeMusicPanel(Form1& form);
+void placeEffectPanel(Form1& form);
 void placeCenterSurroundPanel(Form1& form);
 void placeSubSettingsPanel(Form1& form);
 // The center and surround equalizers, each in its half of the panel.

@@ -24,6 +24,7 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
     panels_[i] = new GroupFrameWidget(client, form_.Lkframe[i]);
   micPanel_ = std::make_unique<MicPanelView>(panels_[0], form_);
   musicPanel_ = std::make_unique<MusicPanelView>(panels_[1], form_);
+  effectPanel_ = std::make_unique<EffectPanelView>(panels_[2], form_);
   centerSurroundPanel_ = std::make_unique<CenterSurroundView>(panels_[3], form_);
   subSettingsPanel_ = std::make_unique<SubSettingsView>(panels_[4], form_);
   makeLabel(client, form_.Label8);

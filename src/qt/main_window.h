@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include "qt/center_surround_view.h"
+#include "qt/effect_panel_view.h"
 #include "qt/group_frame_widget.h"
 #include "qt/mic_panel_view.h"
 #include "qt/music_panel_view.h"
@@ -36,6 +37,7 @@ class MainWindow : public QMainWindow {
   GroupFrameWidget* panels_[Form1::kPanelCount]{};
   std::unique_ptr<MicPanelView> micPanel_;
   std::unique_ptr<MusicPanelView> musicPanel_;
+  std::unique_ptr<EffectPanelView> effectPanel_;
   std::unique_ptr<CenterSurroundView> centerSurroundPanel_;
   std::unique_ptr<SubSettingsView> subSettingsPanel_;
   QLabel* notice_ = nullptr;
