@@ -1,4 +1,4 @@
-// The microphone and music panels on the offscreen platform: every control
+// The microphone, music and effect panels on the offscreen platform: every control
 // inside its frame and clear of the others for each processor model, texts
 // that fit their boxes, and the models' changes reaching the widgets.
 #include <gtest/gtest.h>
@@ -59,7 +59,7 @@ TEST(PanelViews, EveryControlInsideItsFrameAndClearOfTheOthers) {
   const QRect body(1, GroupFrame::kBodyTop, 927, 481 - GroupFrame::kBodyTop - 1);
   for (int column = 0; column < kModelColumns; ++column) {
     applyModel(f.form, column);
-    for (int panel : {0, 1}) {
+    for (int panel : {0, 1, 2}) {
       SCOPED_TRACE(std::string("model ") + kModelNames[column] + ", panel " +
                    std::to_string(panel));
       const std::vector<QWidget*> shown = shownControls(f.window.panelFrame(panel));
@@ -85,7 +85,7 @@ TEST(PanelViews, EveryControlInsideItsFrameAndClearOfTheOthers) {
 // The graphs' width decides the default band frequencies; none may pass 20000 Hz.
 TEST(PanelViews, DefaultBandsStayWithinTheFrequencyRange) {
   Fixture f;
-  for (Eq eq : {Eq::Mic, Eq::Music}) {
+  for (Eq eq : {Eq::Mic, Eq::Music, Eq::Effect}) {
     Equalizer& e = f.form.eq(eq);
     EXPECT_NEAR(e.editor(0).F(), 20, 1e-6);
     EXPECT_LE(e.editor(e.bands() - 1).F(), 20000);
@@ -118,13 +118,17 @@ const Widest kReadOuts[] = {
     {"Text6(3)", "127"},   {"Text3(0)", "80"},   {"Text3(2)", "80"},   {"Text4", "LR 100%"},
     {"Text4", "L 100%"},   {"Text4", "R 100%"},  {"Text5", "-6"},      {"Text5", " 6"},
     {"M_Vtxt", "80"},      {"Text2", "80"},
+    {"Text7(0)", "100%"},  {"Text7(1)", "400ms"}, {"Text7(2)", "1001HZ"}, {"Text7(3)", "4.25KHZ"},
+    {"Text9(0)", "100ms"}, {"Text9(1)", "10s"},   {"Text9(2)", "1001HZ"}, {"Text9(3)", "4.25KHZ"},
+    {"Text8(1)", "回声+混响"}, {"Text8(1)", "混响 100%"}, {"Text8(1)", "回声 100%"}, {"Text8(0)", "50"},
 };
 const Widest kButtons[] = {
     {"Command10", "LH-PASS OFF"}, {"dcButton8", "LH-PASS OFF"}, {"Command10", "LH-PASS ON"},
     {"dcButton7", "EQ PASS"},     {"dcButton9", "EQ PASS"},     {"Command1", "REST"},
     {"Command16", "REST"},        {"Command3", "180"},          {"Command4", "180"},
     {"dcButton1(12)", "OFF"},     {"dcButton2(0)", "OFF"},      {"Ybcnd(12)", "#6"},
-    {"Ybcnd(0)", "<>"},
+    {"Ybcnd(0)", "<>"},            {"Command5", "180"},          {"Command6", "180"},
+    {"dcButton3(6)", "OFF"},
 };
 
 TEST(PanelViews, TextsFitTheirBoxesButtonsAndLabels) {
@@ -141,7 +145,7 @@ TEST(PanelViews, TextsFitTheirBoxesButtonsAndLabels) {
     b->setText(QString::fromUtf8(w.text));
     EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 6, b->width()) << w.name;
   }
-  for (int panel : {0, 1}) {
+  for (int panel : {0, 1, 2}) {
     for (QWidget* w : shownControls(f.window.panelFrame(panel))) {
       if (auto* label = qobject_cast<QLabel*>(w)) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
