@@ -28,8 +28,11 @@ MainWindow::MainWindow(Form1& form) : form_(form) {
   centerSurroundPanel_ = std::make_unique<CenterSurroundView>(panels_[3], form_);
   subSettingsPanel_ = std::make_unique<SubSettingsView>(panels_[4], form_);
   makeLabel(client, form_.Label8);
-  makeLabel(client, form_.Label9)->raise();
-  makeProgressBar(client, form_.readBack.progress)->raise();
+  // The progress caption lies on the window itself, under the panel frames:
+  // it shows while they are hidden (connect, recall), and a panel the
+  // operator opens afterwards covers what it last said.
+  makeLabel(client, form_.Label9)->lower();
+  makeProgressBar(client, form_.readBack.progress)->lower();
 
   notice_ = new QLabel(client);
   notice_->setGeometry(Form1::kClientWidth - 428, 563, 420, 16);
