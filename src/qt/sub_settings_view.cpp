@@ -10,15 +10,16 @@ SubSettingsView::SubSettingsView(QWidget* frame, Form1& form)
   // The frames first, so that they stay behind the controls they hold.
   makeGroupBox(frame, p.Shape1);
   makeGroupBox(frame, p.Shape2);
-  for (int i : {7, 8, 20, 9, 10, 11, 12, 13, 14, 15, 16, 17}) makeLabel(frame, form.panels.Label7[i]);
+  for (int i : {7, 8, 20, 9, 10, 11, 12, 13, 14, 15, 16, 17})
+    makeLabel(frame, form.panels.Label7[i]);
   makeLabel(frame, p.Label12);
   for (int i = 0; i < 3; ++i) {
     makeSlider(frame, p.ctSlide4[i], Qt::Horizontal);
     makeValueBox(frame, p.Text12[i]);
   }
-  const std::pair<Slider*, TextBox*> volumes[] = {{&p.ctSlide5, &p.Text13}, {&p.ctSlide6, &p.Text14},
-                                                  {&p.ctSlide7, &p.Text15}, {&p.ctSlide8, &p.Text16},
-                                                  {&p.ctSlide9, &p.Text17}};
+  const std::pair<Slider*, TextBox*> volumes[] = {
+      {&p.ctSlide5, &p.Text13}, {&p.ctSlide6, &p.Text14}, {&p.ctSlide7, &p.Text15},
+      {&p.ctSlide8, &p.Text16}, {&p.ctSlide9, &p.Text17}};
   for (const auto& [slider, box] : volumes) {
     makeSlider(frame, *slider, Qt::Horizontal);
     makeValueBox(frame, *box);

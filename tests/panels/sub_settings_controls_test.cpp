@@ -56,7 +56,8 @@ const Case kCases[] = {
      [](Form1& f) { return shown(f.panels.Text12[2], f.panels.ctSlide4[2]); }, "60Hz@40",
      "A5 67 35 31 31 30 04 04 05 28 31"},
     {"Command2 from 0", [](Form1& f) { f.panels.Command2.click(); },
-     [](Form1& f) { return f.panels.Command2.caption(); }, "180", "A5 67 35 31 31 30 04 04 04 7F 87"},
+     [](Form1& f) { return f.panels.Command2.caption(); }, "180",
+     "A5 67 35 31 31 30 04 04 04 7F 87"},
     {"Command2 from 180",
      [](Form1& f) {
        f.panels.Command2.setCaption("180");
@@ -78,13 +79,15 @@ const Case kCases[] = {
      [](Form1& f) { return f.panels.Command11.caption(); }, "自动",
      "A5 67 35 31 31 30 04 08 08 7F 8F"},
     {"Command12 from 开", [](Form1& f) { f.panels.Command12.click(); },
-     [](Form1& f) { return f.panels.Command12.caption(); }, "关", "A5 67 35 31 31 30 04 08 06 00 0E"},
+     [](Form1& f) { return f.panels.Command12.caption(); }, "关",
+     "A5 67 35 31 31 30 04 08 06 00 0E"},
     {"Command12 from 关",
      [](Form1& f) {
        f.panels.Command12.setCaption("关");
        f.panels.Command12.click();
      },
-     [](Form1& f) { return f.panels.Command12.caption(); }, "开", "A5 67 35 31 31 30 04 08 06 7F 8D"},
+     [](Form1& f) { return f.panels.Command12.caption(); }, "开",
+     "A5 67 35 31 31 30 04 08 06 7F 8D"},
     {"dcButton10 from OFF", [](Form1& f) { f.panels.dcButton10.click(); },
      [](Form1& f) {
        return f.panels.dcButton10.caption() + "/" +

@@ -59,7 +59,7 @@ TEST(PanelViews, EveryControlInsideItsFrameAndClearOfTheOthers) {
   const QRect body(1, GroupFrame::kBodyTop, 927, 481 - GroupFrame::kBodyTop - 1);
   for (int column = 0; column < kModelColumns; ++column) {
     applyModel(f.form, column);
-    for (int panel : {0, 1, 2}) {
+    for (int panel : {0, 1, 2, 4}) {
       SCOPED_TRACE(std::string("model ") + kModelNames[column] + ", panel " +
                    std::to_string(panel));
       const std::vector<QWidget*> shown = shownControls(f.window.panelFrame(panel));
@@ -93,6 +93,16 @@ TEST(PanelViews, DefaultBandsStayWithinTheFrequencyRange) {
   }
 }
 
+// The subwoofer's default bands stay within its 20 .. 400 Hz.
+TEST(PanelViews, SubwooferDefaultBandsStayAtOrBelow400Hz) {
+  Fixture f;
+  Equalizer& e = f.form.eq(Eq::Sub);
+  for (int band = 1; band < e.bands(); ++band)
+    EXPECT_LT(e.editor(band - 1).F(), e.editor(band).F());
+  EXPECT_GE(e.editor(0).F(), 20);
+  EXPECT_LE(e.editor(e.bands() - 1).F(), 400);
+}
+
 TEST(PanelViews, HiddenRowsCloseUp) {
   Fixture f;
   applyModel(f.form, 0);
@@ -121,6 +131,8 @@ const Widest kReadOuts[] = {
     {"Text7(0)", "100%"},  {"Text7(1)", "400ms"}, {"Text7(2)", "1001HZ"}, {"Text7(3)", "4.25KHZ"},
     {"Text9(0)", "100ms"}, {"Text9(1)", "10s"},   {"Text9(2)", "1001HZ"}, {"Text9(3)", "4.25KHZ"},
     {"Text8(1)", "回声+混响"}, {"Text8(1)", "混响 100%"}, {"Text8(1)", "回声 100%"}, {"Text8(0)", "50"},
+    {"Text12(0)", "80"},   {"Text12(1)", "400Hz"}, {"Text12(1)", "150HZ"}, {"Text12(2)", "400HZ"},
+    {"Text13", "80"},      {"Text14", "80"},     {"Text17", "80"},     {"Text18", "8s"},
 };
 const Widest kButtons[] = {
     {"Command10", "LH-PASS OFF"}, {"dcButton8", "LH-PASS OFF"}, {"Command10", "LH-PASS ON"},
@@ -129,6 +141,8 @@ const Widest kButtons[] = {
     {"dcButton1(12)", "OFF"},     {"dcButton2(0)", "OFF"},      {"Ybcnd(12)", "#6"},
     {"Ybcnd(0)", "<>"},            {"Command5", "180"},          {"Command6", "180"},
     {"dcButton3(6)", "OFF"},
+    {"Command2", "180"},          {"Command11", "手动"},        {"Command12", "关"},
+    {"dcButton10", "OFF"},        {"dcButton6(4)", "OFF"},
 };
 
 TEST(PanelViews, TextsFitTheirBoxesButtonsAndLabels) {
@@ -145,7 +159,7 @@ TEST(PanelViews, TextsFitTheirBoxesButtonsAndLabels) {
     b->setText(QString::fromUtf8(w.text));
     EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 6, b->width()) << w.name;
   }
-  for (int panel : {0, 1, 2}) {
+  for (int panel : {0, 1, 2, 4}) {
     for (QWidget* w : shownControls(f.window.panelFrame(panel))) {
       if (auto* label = qobject_cast<QLabel*>(w)) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
