@@ -1,11 +1,13 @@
 // kavel against kavel-sim over a pseudo-terminal, both as child processes,
 // for each of the four processor variants: the dump equals the processor's
-// state, a set lands in it, and the failures end with their exit statuses.
+// whole state, a set lands in it, a stored mode is recalled as it was
+// stored, and the failures end with their exit statuses.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <nlohmann/json.hpp>
 
+#include "held_state.h"
 #include "link/handshake.h"
 #include "sim_process.h"
 
@@ -17,60 +19,6 @@ struct Variant {
   int column;  // 0 model 1, 1 model 2, 2 model 3, 3 model 3 second variant
 };
 const Variant kVariants[] = {{"1", 0}, {"2", 1}, {"3", 2}, {"3b", 3}};
-
-// A processor state with every microphone and music parameter away from its
-// factory value: its wire value and the text the panel shows for it, and on
-// which variants the connect reads it back.
-struct Held {
-  const char* name;
-  int wire;
-  const char* text;
-  bool readBack[4] = {true, true, true, true};
-};
-const Held kHeld[] = {
-    {"micVolume", 33, "33"},
-    {"micHighPass", 131, "152"},
-    {"micLowPass", 4, "12KHz", {true, true, true, false}},
-    {"micPhase", 0x7F, "180"},
-    {"micFeedbackSuppress", 0x7F, "ON"},
-    {"micLimitThreshold", 12, "-12dB"},
-    {"micCompRatio", 32, "50%"},
-    {"micCompRelease", 100, "100"},
-    {"micCompAttack", 5, "5"},
-    {"micEqBypass", 0x7F, "ON"},
-    {"micEqLhPass", 0x7F, "LH-PASS ON", {true, true, true, false}},
-    {"musicVolume", 25, "25"},
-    {"musicHighPass", 155, "200"},
-    {"musicPhase", 0x7F, "180"},
-    {"musicBalance", 70, "L 70%"},
-    {"musicKeyShift", 3, "-3"},
-    {"musicToLr", 11, "11"},
-    {"micToLr", 22, "22"},
-    {"effectToLr", 45, "45"},
-    {"musicLimitThreshold", 30, "-30dB"},
-    {"musicCompRatio", 63, "100%"},
-    {"musicCompRelease", 90, "90"},
-    {"musicCompAttack", 7, "7"},
-    {"musicEqBypass", 0x7F, "ON"},
-    {"musicEqLhPass", 0x7F, "LH-PASS ON", {true, true, false, false}},
-};
-
-// Bands as the processor holds them (Q byte, gain byte, frequency code) and
-// as the editor shows them. Bands 0 and 1 stay on their side of 1000 Hz, as
-// the shelves want them.
-struct HeldBand {
-  int q, gain, code;
-  double hz, db, Q;
-};
-const HeldBand kBands[] = {
-    {14, 155, 130, 150, 3.5, 1.4},     {3, 100, 1255, 4000, -2, 0.3},
-    {150, 0, 30, 50, -12, 15},         {10, 240, 180, 250, 12, 1},
-    {25, 121, 305, 500, 0.1, 2.5},     {104, 119, 405, 800, -0.1, 10.4},
-    {7, 130, 605, 1400, 1, 0.7},       {50, 110, 855, 2400, -1, 5},
-    {33, 200, 1455, 6000, 8, 3.3},     {12, 40, 2055, 12000, -8, 1.2},
-    {20, 180, 2255, 14000, 6, 2},      {99, 60, 2855, 20000, -6, 9.9},
-    {45, 120, 0, 20, 0, 4.5},
-};
 
 struct Finished {
   int status = -1;
@@ -120,16 +68,8 @@ class KavelE2E : public ::testing::TestWithParam<Variant> {
 };
 
 TEST_P(KavelE2E, TheDumpShowsWhatTheProcessorHolds) {
-  nlohmann::json state;
-  for (const Held& h : kHeld) state["current"][h.name] = h.wire;
-  for (auto [name, bands] : {std::pair{"micEqBand", 13}, std::pair{"musicEqBand", 11}})
-    for (int i = 0; i < bands; ++i)
-      state["current"][name].push_back({kBands[i].q, kBands[i].gain, kBands[i].code});
   const QString stateFile = dir_.filePath("state.json");
-  QFile file(stateFile);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(QByteArray::fromStdString(state.dump()));
-  file.close();
+  ASSERT_TRUE(writeHeldState(stateFile));
   auto sim = startSim({"--state=" + stateFile});
 
   const Finished r = kavelHere({"dump", "--json"});
@@ -137,38 +77,35 @@ TEST_P(KavelE2E, TheDumpShowsWhatTheProcessorHolds) {
   EXPECT_EQ(r.err, "");
   const nlohmann::json dump = nlohmann::json::parse(r.out);
   EXPECT_EQ(dump["model"], GetParam().model);
-  std::size_t expected = 0;
-  for (const Held& h : kHeld) {
-    if (!h.readBack[column()]) {
-      EXPECT_FALSE(dump["parameters"].contains(h.name)) << h.name;
-      continue;
-    }
-    ++expected;
-    EXPECT_EQ(dump["parameters"][h.name]["value"], h.wire) << h.name;
-    EXPECT_EQ(dump["parameters"][h.name]["text"], h.text) << h.name;
-  }
-  EXPECT_EQ(dump["parameters"].size(), expected);
-
-  // The shelves are read back for the microphone except on model 3's second
-  // variant, for the music on models 1 and 2 only.
-  const bool shelf[2] = {column() != 3, column() <= 1};
-  int e = 0;
-  for (auto [name, bands] : {std::pair{"micEqBand", 13}, std::pair{"musicEqBand", 11}}) {
-    const nlohmann::json& list = dump["equalizers"][name];
-    ASSERT_EQ(list.size(), std::size_t(bands)) << name;
-    for (int i = 0; i < bands; ++i) {
-      const nlohmann::json& b = list[i];
-      const std::string where = std::string(name) + " band " + std::to_string(i);
-      EXPECT_EQ(b["band"], i) << where;
-      EXPECT_DOUBLE_EQ(b["frequency"].get<double>(), kBands[i].hz) << where;
-      EXPECT_DOUBLE_EQ(b["gain"].get<double>(), kBands[i].db) << where;
-      EXPECT_DOUBLE_EQ(b["q"].get<double>(), kBands[i].Q) << where;
-      EXPECT_EQ(b["on"], kBands[i].db != 0) << where;
-      EXPECT_EQ(b["type"], shelf[e] && i == 0 ? 2 : shelf[e] && i == 1 ? 1 : 0) << where;
-    }
-    ++e;
-  }
+  expectDumpShowsHeld(dump, column());
   EXPECT_EQ(parameterFramesReceived(), 0) << "a dump changes nothing";
+}
+
+// A stored mode comes back as it was stored after the panels were changed:
+// the recall reads the mode's blocks into every panel.
+TEST_P(KavelE2E, ARecallShowsWhatTheStoreKept) {
+  const QString stateFile = dir_.filePath("state.json");
+  ASSERT_TRUE(writeHeldState(stateFile));
+  auto sim = startSim({"--state=" + stateFile});
+
+  const Finished stored = kavelHere({"store", "3"});
+  ASSERT_EQ(stored.status, 0) << stored.err;
+  EXPECT_EQ(stored.err, "");
+  EXPECT_EQ(stored.out, "当前数据已保存到模式3\n");
+  // One parameter of each panel's mode blocks (not the settings blocks,
+  // which a recall does not read) away from what was stored.
+  const Finished changed = kavelHere({"set", "micHighPass=100", "musicToLr=5", "reverbType=小房间",
+                                      "echoSpeed=20", "musicToCenter=5", "surroundDelay=3",
+                                      "subVolume=5", "effectEqBand.2=1000,3,2"});
+  ASSERT_EQ(changed.status, 0) << changed.err;
+  EXPECT_EQ(changed.err, "");
+
+  const Finished r = kavelHere({"recall", "3", "--json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const nlohmann::json dump = nlohmann::json::parse(r.out);
+  EXPECT_EQ(dump["model"], GetParam().model);
+  expectDumpShowsHeld(dump, column());
 }
 
 TEST_P(KavelE2E, ASetLandsInTheProcessor) {
@@ -188,8 +125,22 @@ TEST_P(KavelE2E, ASetLandsInTheProcessor) {
       {"musicKeyShift=-3", sim::musicKeyShift, 3, {1, 1, 1, 1}},            // key shift
       {"musicEqBypass=ON", sim::musicEqBypass, 0x7F, {1, 1, 0, 0}},         // bypass
       {"micEqLhPass=ON", sim::micEqLhPass, 0x7F, {1, 1, 0, 0}},             // shelf
+      {"reverbType=大礼堂B", sim::reverbType, 7, {1, 1, 1, 1}},             // list
+      {"echoLowPass=4.05", sim::echoLowPass, 5, {1, 1, 1, 1}},              // two bytes
+      {"reverbTime=3.7", sim::reverbTime, 37, {1, 1, 1, 1}},                // tenths
+      {"surroundDelay=200", sim::surroundDelay, 200, {1, 1, 1, 1}},         // shared number
+      {"centerPhase=180", sim::centerPhase, 0x7F, {1, 1, 1, 1}},
+      {"subLowCut=60", sim::subLowCut, 40, {1, 1, 1, 0}},                   // clamped pair
+      {"subCrossover=150", sim::subCrossover, 130, {1, 1, 1, 1}},
+      {"musicInput=VCR", sim::musicInput, 3, {1, 1, 1, 1}},                 // cycle
+      {"initSwitch=开", sim::initSwitch, 0x7F, {1, 1, 1, 1}},               // caption toggle
+      {"subSwitchTime=8", sim::subSwitchTime, 7, {1, 1, 1, 1}},
+      {"micMaxVolume=70", sim::micMaxVolume, 70, {1, 1, 1, 1}},
+      {"keyLock=ON", sim::keyLock, 0x7F, {1, 0, 0, 0}},                     // direct start
   };
-  QStringList args{"set", "micEqBand.5=1000,3.5,1.4"};  // EQ band
+  // EQ bands of the two panels that had none before.
+  QStringList args{"set", "micEqBand.5=1000,3.5,1.4", "effectEqBand.3=2000,-4,2.5",
+                   "subEqBand.1=100,2,1"};
   for (const Edit& e : kEdits)
     if (e.shown[column()]) args << e.argument;
   const Finished r = kavelHere(args);
@@ -202,6 +153,9 @@ TEST_P(KavelE2E, ASetLandsInTheProcessor) {
     if (e.shown[column()]) EXPECT_EQ(held[e.id], e.wire) << e.argument;
   // 1000 Hz is frequency code 472, 3.5 dB gain byte 155, Q 1.4 byte 14.
   EXPECT_EQ(held.band(sim::micEq, 5), (sim::Band{14, 155, 472}));
+  // 2000 Hz is code 755; 100 Hz code 80.
+  EXPECT_EQ(held.band(sim::effectEq, 3), (sim::Band{25, 80, 755}));
+  EXPECT_EQ(held.band(sim::subEq, 1), (sim::Band{10, 140, 80}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, KavelE2E, ::testing::ValuesIn(kVariants),
@@ -212,7 +166,13 @@ INSTANTIATE_TEST_SUITE_P(Models, KavelE2E, ::testing::ValuesIn(kVariants),
 TEST(KavelErrors, UsageErrorsSendNothing) {
   QTemporaryDir dir;
   const QString link = dir.filePath("kavel"), saved = dir.filePath("saved.json");
-  SimProcess sim(link, saved, {"--model=2"});
+  // The low cut at 120 Hz, so that a lower crossover is one the panel would clamp.
+  const QString state = dir.filePath("state.json");
+  QFile stateFile(state);
+  ASSERT_TRUE(stateFile.open(QIODevice::WriteOnly));
+  stateFile.write(R"({"current": {"subLowCut": 100}})");
+  stateFile.close();
+  SimProcess sim(link, saved, {"--model=2", "--state=" + state});
   ASSERT_FALSE(sim.device().empty());
   struct Case {
     QStringList args;
@@ -225,6 +185,14 @@ TEST(KavelErrors, UsageErrorsSendNothing) {
        "kavel: micFeedbackSuppress: model 2 has no such control (the editor hides it)"},
       {{"frobnicate"}, "kavel: unknown command \"frobnicate\""},
       {{"dump", "--xml"}, "kavel: dump takes only --json"},
+      {{"store", "11"}, "kavel: store: MODE is a memory mode from 1 to 10, not \"11\""},
+      {{"store", "7abc"}, "kavel: store: MODE is a memory mode from 1 to 10, not \"7abc\""},
+      {{"recall", "0", "--json"}, "kavel: recall: MODE is a memory mode from 1 to 10, not \"0\""},
+      {{"set", "reverbTime=3.75"},
+       "kavel: reverbTime: 3.75 is not a value the slider shows (steps of 0.1)"},
+      {{"set", "keyLock=ON"}, "kavel: keyLock: model 2 has no such control (the editor hides it)"},
+      {{"set", "subCrossover=100"},
+       "kavel: subCrossover: 100 is out of range 120..400 (subLowCut is 120)"},
   };
   for (const Case& c : kCases) {
     const Finished r = kavel(QStringList{"--port", link} + c.args);
@@ -233,7 +201,12 @@ TEST(KavelErrors, UsageErrorsSendNothing) {
   }
   QFile log(saved + ".log");
   ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-  EXPECT_FALSE(log.readAll().contains("<- A5 67 35 31 31 30 04 02")) << "a parameter was sent";
+  const QByteArray sent = log.readAll();
+  // Parameter frames have the length 4, 5 (two-byte values) or 8 (bands).
+  for (const char* frame : {"<- A5 67 35 31 31 30 04 ", "<- A5 67 35 31 31 30 05 07 ",
+                            "<- A5 67 35 31 31 30 08 ", "<- A5 67 35 31 31 30 02 12 ",
+                            "<- A5 67 35 31 31 30 05 11 "})
+    EXPECT_FALSE(sent.contains(frame)) << frame << "... was sent";
 }
 
 TEST(KavelErrors, NoProcessorIsALinkFailureWithTheSystemsMessage) {
