@@ -6,9 +6,11 @@
 // then block 0x01), each a probe tick (20 ms) and a send tick (20 ms), with
 // the 10 ms receive window after the probe reply and after the answer:
 // 2 x (20 + 10 + 20 + 10) = 120 ms. To online it is the connect and 39
-// blocks, 40 x 60 ms, plus the closing pause of one second: 3400 ms. The
-// ratio counter is measured / minimum. rss_mb is the process's resident
-// memory once online, with every panel filled.
+// blocks, 40 x 60 ms, plus the closing pause of one second: 3400 ms. A
+// recall of a memory mode, from the click on its option button to
+// "调   用  完  成", reads 37 blocks and pauses one second: 37 x 60 ms + 1000 ms
+// = 3220 ms. The ratio counter is measured / minimum. rss_mb is the
+// process's resident memory once online, with every panel filled.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -19,12 +21,15 @@
 #include <string>
 
 #include "../e2e/sim_process.h"
+#include "presets/memory_modes.h"
 
 namespace kavel::e2e {
 namespace {
 
 constexpr double kProtocolMinimumMs = 120.0;
 constexpr double kOnlineMinimumMs = 40 * 60.0 + 1000.0;
+constexpr double kRecallMinimumMs = 37 * 60.0 + 1000.0;
+constexpr const char* kRecallDone = "调   用  完  成";
 
 QCoreApplication& app();
 
@@ -126,7 +131,39 @@ void BM_ConnectToOnline(benchmark::State& state) {
   state.counters["rss_mb"] = residentMb();
 }
 
+void BM_RecallToDone(benchmark::State& state) {
+  Bench bench(state.range(0) != 0);
+  if (!bench.error.empty()) return state.SkipWithError(bench.error.c_str());
+  Editor& e = *bench.editor;
+  e.form.handshake.mnulianji_Click();
+  if (!waitFor([&] { return e.form.state.isOnline && !e.form.timers.anyEnabled(); }, 15000))
+    return state.SkipWithError("not online within 15 s");
+  double totalMs = 0;
+  for (auto _ : state) {
+    // The caption stays after a recall; clear it so that the next one shows.
+    e.form.Label9.setCaption("");
+    const long long start = e.form.clock.nowMs();
+    recallDeviceMode(e.form, 3);
+    if (!waitFor([&] { return e.form.Label9.caption() == kRecallDone; }, 15000))
+      return state.SkipWithError("the recall did not end within 15 s");
+    const double ms = static_cast<double>(e.form.clock.nowMs() - start);
+    totalMs += ms;
+    state.SetIterationTime(ms / 1000.0);
+    waitFor([] { return false; }, 30);
+  }
+  state.counters["minimum_ms"] = kRecallMinimumMs;
+  state.counters["ratio"] = totalMs / state.iterations() / kRecallMinimumMs;
+}
+
 BENCHMARK(BM_ConnectToOnline)
+    ->ArgName("paced")
+    ->Arg(1)
+    ->Arg(0)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_RecallToDone)
     ->ArgName("paced")
     ->Arg(1)
     ->Arg(0)
