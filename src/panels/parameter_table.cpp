@@ -76,18 +76,15 @@ std::optional<int> wholeNumber(std::string_view text) {
   return v;
 }
 
-// A decimal number in units of 1/div ("3.7" with div 10 is 37); none when
-// it is not a number or has more decimals than div allows.
-std::optional<long long> decimalUnits(std::string_view text, int div) {
+// A number written in decimals ("3.7", "-4", "+18"); none for anything else.
+std::optional<double> decimalNumber(std::string_view text) {
   if (text.empty() || text.find_first_not_of("+-.0123456789") != std::string_view::npos)
     return std::nullopt;
   const std::string s(text);
   char* end = nullptr;
   const double v = std::strtod(s.c_str(), &end);
   if (*end != '\0' || !std::isfinite(v) || std::fabs(v) > 1e9) return std::nullopt;
-  const double units = v * div;
-  if (std::fabs(units - std::round(units)) > 1e-6) return std::nullopt;
-  return std::llround(units);
+  return v;
 }
 
 std::string upper(std::string_view text) {
@@ -106,17 +103,21 @@ TypedValue parseSlider(const ParameterRow& row, std::string_view text) {
   const std::string name = row.name;
   const std::string quoted = "\"" + std::string(text) + "\"";
   const int div = row.shown.div;
-  const std::optional<long long> units =
-      div == 1 ? std::optional<long long>(wholeNumber(text)) : decimalUnits(text, div);
-  if (!units) {
-    if (div == 1) return {0, name + ": " + quoted + " is not a whole number"};
-    if (!decimalUnits(text, 1000000))
-      return {0, name + ": " + quoted + " is not a number"};
+  std::optional<int> position;
+  if (div == 1) {
+    const std::optional<int> whole = wholeNumber(text);
+    if (!whole) return {0, name + ": " + quoted + " is not a whole number"};
+    position = positionOf(row, *whole);
+    if (!position && row.shown.frequency)
+      return {0, name + ": " + std::to_string(*whole) + " Hz is not a frequency the slider has"};
+  } else {
+    const std::optional<double> v = decimalNumber(text);
+    if (!v) return {0, name + ": " + quoted + " is not a number"};
+    // Units of 1/div: only a number with no more decimals than the display has.
+    const double units = *v * div;
+    if (std::fabs(units - std::round(units)) < 1e-6) position = positionOf(row, std::llround(units));
   }
-  const std::optional<int> position = units ? positionOf(row, *units) : std::nullopt;
   if (position) return {*position, ""};
-  if (row.shown.frequency)
-    return {0, name + ": " + std::to_string(*units) + " Hz is not a frequency the slider has"};
   return {0, name + ": " + std::string(text) + " is not a value the slider shows (steps of " +
                  formatScaled(row.shown.mul, decimalsOf(row.shown)) + ")"};
 }
