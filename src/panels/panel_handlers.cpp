@@ -1,7 +1,7 @@
 #include "panels/panel_handlers.h"
 
-#include "panels/effect_handlers.h"
 #include "panels/center_surround_handlers.h"
+#include "panels/effect_handlers.h"
 #include "panels/eq_handlers.h"
 #include "panels/mic_handlers.h"
 #include "panels/music_handlers.h"
@@ -15,8 +15,8 @@ void connectPanels(Form1& f) {
   for (int e = 0; e < kEqCount; ++e) connectEqualizer(f, Eq(e));
   connectMicPanel(f);
   connectMusicPanel(f);
-  connectCenterSurroundPanel(f);
   connectEffectPanel(f);
+  connectCenterSurroundPanel(f);
   connectSubSettingsPanel(f);
   connectMemoryModes(f);
 }
