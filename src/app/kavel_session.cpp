@@ -59,10 +59,6 @@ bool KavelSession::connect() {
   form_->Form_Load();
   dialogs_.startingUp = false;
   if (dialogs_.failed() || !form_->port.isOpen()) return false;
-  // The processor's answer to the offline frame of a run that closed the
-  // port just before (kavel ends without waiting for it) may still wait on
-  // the line; taken for a reply to this connect it would stop it.
-  form_->port.discardInput();
   form_->handshake.mnulianji_Click();
   Form1& f = *form_;
   return waitFor([&f] { return f.state.isOnline && !f.timers.anyEnabled(); },

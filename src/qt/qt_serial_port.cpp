@@ -75,6 +75,10 @@ PortError QtSerialPort::open() {
     return portError(PortError::Kind::NotFound, commPort_, device);
   }
   applyLine();
+  // Bytes that reached the device while no program held it (the answer to
+  // the offline frame of the program that closed it just before) are no
+  // reply to anything this opening sends.
+  discardInput();
   return {};
 }
 

@@ -271,6 +271,17 @@ TEST_F(PtyPort, DiscardingOutputDropsWhatHasNotYetLeft) {
   EXPECT_EQ(collect(pty, 1), Bytes{0xAF}) << "later writes go out normally";
 }
 
+TEST_F(PtyPort, BytesLeftOnTheLineBeforeTheOpeningAreNotRead) {
+  pty.send({0x35, 0x82, 0x01, 0x00});  // the answer to an earlier program's offline frame
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  openPort();
+  int notifications = 0;
+  port->onComm = [&] { ++notifications; };
+  pty.send({0x5A, 0x7F});
+  ASSERT_TRUE(pumpUntil([&] { return notifications > 0; }));
+  EXPECT_EQ(port->readAll(), (Bytes{0x5A, 0x7F}));
+}
+
 TEST_F(PtyPort, DiscardingInputDropsBothWhatThePortAndTheDriverHold) {
   openPort();
   int notifications = 0;
