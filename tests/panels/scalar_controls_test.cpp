@@ -111,7 +111,7 @@ TEST_F(Rows, SharedLevelCommandTakesItsRowOnlyOnline) {
   EXPECT_EQ(rig.state().paramCode, 0);
   goOnline();
   processor.acknowledge = false;
-  processor.answer = [](const Bytes& frame) -> std::optional<Bytes> {
+  processor.answer = [](const Bytes&) -> std::optional<Bytes> {
     return Bytes{0x35, 0x82, 0x03, 0x99};  // any fourth byte retires it
   };
   panels().ySlide1[1].moveTo(31);
