@@ -5,22 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include "panel_fixture.h"
+#include "control_cases.h"
 
 namespace kavel {
 namespace {
 
+using testing::caseName;
+using testing::ControlCase;
+using testing::ControlCases;
+
 using testing::hexBytes;
 
-struct Case {
-  const char* what;
-  std::function<void(Form1&)> act;
-  std::function<std::string(Form1&)> display;
-  const char* shows;
-  const char* frame;  // what reaches the line once acknowledged
-};
-
-const Case kCases[] = {
+const ControlCase kCases[] = {
     {"ctSlide2(0) to 30", [](Form1& f) { f.panels.ctSlide2[0].moveTo(30); },
      [](Form1& f) { return f.panels.Text11[0].text(); }, "30", "A5 67 35 31 31 30 04 05 02 1E 25"},
     {"ctSlide2(1) to 80", [](Form1& f) { f.panels.ctSlide2[1].moveTo(80); },
@@ -42,30 +38,7 @@ const Case kCases[] = {
      [](Form1& f) { return f.panels.Command15.caption(); }, "180", "A5 67 35 31 31 30 04 06 05 7F 8A"},
 };
 
-struct CenterSurroundControls : testing::PanelTest, ::testing::WithParamInterface<Case> {};
-
-TEST_P(CenterSurroundControls, OnlineShowsThenSends) {
-  const Case& c = GetParam();
-  goOnline();
-  c.act(form());
-  EXPECT_EQ(c.display(form()), c.shows);
-  EXPECT_EQ(sent(), std::vector<Bytes>{hexBytes(c.frame)});
-  EXPECT_EQ(rig.port.writes.front().bytes.size(), 1u) << "the probe first";
-  EXPECT_FALSE(rig.anyTimer()) << "acknowledged";
-  EXPECT_TRUE(rig.dialogs.shown.empty());
-}
-
-TEST_P(CenterSurroundControls, OfflineOnlyShows) {
-  const Case& c = GetParam();
-  c.act(form());
-  EXPECT_EQ(c.display(form()), c.shows);
-  rig.clock.advance(300);
-  EXPECT_TRUE(rig.port.writes.empty());
-  EXPECT_FALSE(rig.anyTimer());
-}
-
-INSTANTIATE_TEST_SUITE_P(CenterSurround, CenterSurroundControls, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(CenterSurround, ControlCases, ::testing::ValuesIn(kCases), caseName);
 
 struct CenterSurroundRows : testing::PanelTest {};
 

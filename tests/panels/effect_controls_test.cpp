@@ -7,10 +7,14 @@
 
 #include <gtest/gtest.h>
 
-#include "panel_fixture.h"
+#include "control_cases.h"
 
 namespace kavel {
 namespace {
+
+using testing::caseName;
+using testing::ControlCase;
+using testing::ControlCases;
 
 using testing::hexBytes;
 
@@ -26,15 +30,7 @@ std::string enabled(ControlArray<Slider>& sliders) {
   return out;
 }
 
-struct Case {
-  const char* what;
-  std::function<void(Form1&)> act;
-  std::function<std::string(Form1&)> display;
-  const char* shows;
-  const char* frame;
-};
-
-const Case kCases[] = {
+const ControlCase kCases[] = {
     {"Combo2 to 大礼堂B", [](Form1& f) { f.panels.Combo2.choose(7); },
      [](Form1& f) { return f.panels.Combo2.text() + "@" + enabled(f.panels.ReSlide2); },
      "大礼堂B@1111", "A5 67 35 31 31 30 04 07 02 07 10"},
@@ -102,30 +98,7 @@ const Case kCases[] = {
      "A5 67 35 31 31 30 04 07 08 32 41"},
 };
 
-struct EffectControls : testing::PanelTest, ::testing::WithParamInterface<Case> {};
-
-TEST_P(EffectControls, OnlineShowsThenSends) {
-  const Case& c = GetParam();
-  goOnline();
-  c.act(form());
-  EXPECT_EQ(c.display(form()), c.shows);
-  EXPECT_EQ(sent(), std::vector<Bytes>{hexBytes(c.frame)});
-  EXPECT_EQ(rig.port.writes.front().bytes.size(), 1u) << "the probe goes first";
-  EXPECT_FALSE(rig.anyTimer()) << "acknowledged";
-  EXPECT_TRUE(rig.dialogs.shown.empty());
-}
-
-TEST_P(EffectControls, OfflineOnlyShows) {
-  const Case& c = GetParam();
-  c.act(form());
-  EXPECT_EQ(c.display(form()), c.shows);
-  rig.clock.advance(300);
-  EXPECT_TRUE(rig.port.writes.empty());
-  EXPECT_FALSE(rig.anyTimer());
-}
-
-INSTANTIATE_TEST_SUITE_P(Effect, EffectControls, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Effect, ControlCases, ::testing::ValuesIn(kCases), caseName);
 
 struct EffectOff : testing::PanelTest {};
 

@@ -5,23 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include "panel_fixture.h"
+#include "control_cases.h"
 
 namespace kavel {
 namespace {
 
+using testing::caseName;
+using testing::ControlCase;
+using testing::ControlCases;
+
 using testing::hexBytes;
 
-struct Case {
-  const char* what;
-  std::function<void(Form1&)> act;
-  std::function<std::string(Form1&)> display;
-  const char* shows;
-  const char* frame;  // what reaches the line once acknowledged
-  bool direct = false;  // its send timer starts without the probe
-};
-
-const Case kCases[] = {
+const ControlCase kCases[] = {
     {"MdSlide1 to code 130", [](Form1& f) { f.panels.MdSlide1.moveTo(130); },
      [](Form1& f) { return f.panels.MdTxt.text(); }, "150", "A5 67 35 31 31 30 04 02 02 82 86"},
     {"ctSlide11 to 12", [](Form1& f) { f.panels.ctSlide11.moveTo(12); },
@@ -64,30 +59,7 @@ const Case kCases[] = {
      [](Form1& f) { return f.Text2.text(); }, "70", "A5 67 35 31 31 30 04 03 02 46 4B"},
 };
 
-struct ScalarControls : testing::PanelTest, ::testing::WithParamInterface<Case> {};
-
-TEST_P(ScalarControls, OnlineShowsThenSends) {
-  const Case& c = GetParam();
-  goOnline();
-  c.act(form());
-  EXPECT_EQ(c.display(form()), c.shows);
-  EXPECT_EQ(sent(), std::vector<Bytes>{hexBytes(c.frame)});
-  EXPECT_EQ(rig.port.writes.front().bytes.size() > 1, c.direct) << "probe first unless direct";
-  EXPECT_FALSE(rig.anyTimer()) << "acknowledged";
-  EXPECT_TRUE(rig.dialogs.shown.empty());
-}
-
-TEST_P(ScalarControls, OfflineOnlyShows) {
-  const Case& c = GetParam();
-  c.act(form());
-  EXPECT_EQ(c.display(form()), c.shows);
-  rig.clock.advance(300);
-  EXPECT_TRUE(rig.port.writes.empty());
-  EXPECT_FALSE(rig.anyTimer());
-}
-
-INSTANTIATE_TEST_SUITE_P(MicAndMusic, ScalarControls, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(MicAndMusic, ControlCases, ::testing::ValuesIn(kCases), caseName);
 
 struct Rows : testing::PanelTest {};
 

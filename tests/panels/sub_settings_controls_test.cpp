@@ -6,10 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include "panel_fixture.h"
+#include "control_cases.h"
 
 namespace kavel {
 namespace {
+
+using testing::caseName;
+using testing::ControlCase;
+using testing::ControlCases;
 
 using testing::hexBytes;
 
@@ -17,18 +21,7 @@ std::string shown(const TextBox& box, const Slider& slider) {
   return box.text() + "@" + std::to_string(slider.value());
 }
 
-struct Case {
-  const char* what;
-  std::function<void(Form1&)> act;
-  std::function<std::string(Form1&)> display;
-  const char* shows;
-  // What reaches the line once acknowledged; the setup before the operator's
-  // action is set from code and sends nothing.
-  const char* frame;
-  bool direct = false;  // its send timer starts without the probe
-};
-
-const Case kCases[] = {
+const ControlCase kCases[] = {
     {"ctSlide4(0) to 55", [](Form1& f) { f.panels.ctSlide4[0].moveTo(55); },
      [](Form1& f) { return f.panels.Text12[0].text(); }, "55", "A5 67 35 31 31 30 04 04 02 37 3D"},
     {"ctSlide4(1) to 60 under a low cut at 100",
@@ -171,30 +164,7 @@ const Case kCases[] = {
      "A5 67 35 31 31 30 04 08 04 28 34"},
 };
 
-struct SubSettingsControls : testing::PanelTest, ::testing::WithParamInterface<Case> {};
-
-TEST_P(SubSettingsControls, OnlineShowsThenSends) {
-  const Case& c = GetParam();
-  goOnline();
-  c.act(form());
-  EXPECT_EQ(c.display(form()), c.shows);
-  EXPECT_EQ(sent(), std::vector<Bytes>{hexBytes(c.frame)});
-  EXPECT_EQ(rig.port.writes.front().bytes.size() > 1, c.direct) << "probe first unless direct";
-  EXPECT_FALSE(rig.anyTimer()) << "acknowledged";
-  EXPECT_TRUE(rig.dialogs.shown.empty());
-}
-
-TEST_P(SubSettingsControls, OfflineOnlyShows) {
-  const Case& c = GetParam();
-  c.act(form());
-  EXPECT_EQ(c.display(form()), c.shows);
-  rig.clock.advance(300);
-  EXPECT_TRUE(rig.port.writes.empty());
-  EXPECT_FALSE(rig.anyTimer());
-}
-
-INSTANTIATE_TEST_SUITE_P(SubAndSettings, SubSettingsControls, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(SubAndSettings, ControlCases, ::testing::ValuesIn(kCases), caseName);
 
 struct MusicInput : testing::PanelTest {};
 
