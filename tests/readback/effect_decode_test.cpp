@@ -8,20 +8,11 @@
 namespace kavel {
 namespace {
 
+using testing::Band;
+using testing::expectEditor;
 using testing::feedBlock;
 using testing::initialiseEqualizers;
 using testing::Rig;
-
-struct Band {
-  double f, gain, q;
-};
-
-void expectBand(Form1& f, int band, Band want) {
-  const BandEditor& e = f.eq(Eq::Effect).editor(band);
-  EXPECT_DOUBLE_EQ(e.F(), want.f) << "band " << band;
-  EXPECT_DOUBLE_EQ(e.db(), want.gain) << "band " << band;
-  EXPECT_DOUBLE_EQ(e.Q(), want.q) << "band " << band;
-}
 
 // Bands 0 and 1 run from 0x19 byte 3, band 2 skips 0x1A byte 7, bands 3 to
 // 6 run from 0x1C byte 6 into 0x1F.
@@ -34,13 +25,13 @@ TEST(EffectDecode, BandsAtTheirIrregularPlaces) {
         "10 1C 00 00 00 00 0F 8C", "10 1D 0B 27 28 A0 02 5D", "10 1E 03 00 00 00 96 F0",
         "10 1F 04 E7 00 00 00 00"})
     feedBlock(rig, block);
-  expectBand(f, 0, {150, 0.0, 1.0});
-  expectBand(f, 1, {1085, 2.0, 2.0});
-  expectBand(f, 2, {150, -2.0, 3.0});
-  expectBand(f, 3, {20000, 2.0, 1.5});
-  expectBand(f, 4, {1400, 4.0, 4.0});
-  expectBand(f, 5, {20, -12.0, 0.3});
-  expectBand(f, 6, {4000, 12.0, 15.0});
+  expectEditor(f, Eq::Effect, 0, {150, 0.0, 1.0});
+  expectEditor(f, Eq::Effect, 1, {1085, 2.0, 2.0});
+  expectEditor(f, Eq::Effect, 2, {150, -2.0, 3.0});
+  expectEditor(f, Eq::Effect, 3, {20000, 2.0, 1.5});
+  expectEditor(f, Eq::Effect, 4, {1400, 4.0, 4.0});
+  expectEditor(f, Eq::Effect, 5, {20, -12.0, 0.3});
+  expectEditor(f, Eq::Effect, 6, {4000, 12.0, 15.0});
   EXPECT_EQ(f.Label9.caption(), "正在加载效果数据......");
 }
 

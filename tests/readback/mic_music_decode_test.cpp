@@ -8,20 +8,11 @@
 namespace kavel {
 namespace {
 
+using testing::Band;
+using testing::expectEditor;
 using testing::feedBlock;
 using testing::initialiseEqualizers;
 using testing::Rig;
-
-struct Band {
-  double f, gain, q;
-};
-
-void expectEditor(Form1& f, Eq eq, int band, Band want) {
-  const BandEditor& e = f.eq(eq).editor(band);
-  EXPECT_DOUBLE_EQ(e.F(), want.f) << "band " << band;
-  EXPECT_DOUBLE_EQ(e.db(), want.gain) << "band " << band;
-  EXPECT_DOUBLE_EQ(e.Q(), want.q) << "band " << band;
-}
 
 TEST(MicMusicDecode, Block01FillsBand0AndHalfOfBand1) {
   Rig rig;

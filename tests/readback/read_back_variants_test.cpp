@@ -10,6 +10,8 @@
 namespace kavel {
 namespace {
 
+using testing::Band;
+using testing::expectEditor;
 using testing::hexBytes;
 using testing::initialiseEqualizers;
 using testing::Processor;
@@ -38,10 +40,6 @@ const std::map<int, const char*> kBlocks = {
     {0x14, "10 14 7F 02 00 00 00 00"},
     {0x26, "10 26 14 46 1E 02 7F 0A 7F 00"},
     {0x27, "10 27 00 03 3C 32 28 3C 00 00 00 7F 7F"},
-};
-
-struct Band {
-  double f, gain, q;
 };
 
 // Microphone bands as the blocks above encode them (frequency from the code).

@@ -8,13 +8,11 @@
 namespace kavel {
 namespace {
 
+using testing::Band;
+using testing::expectEditor;
 using testing::feedBlock;
 using testing::initialiseEqualizers;
 using testing::Rig;
-
-struct Band {
-  double f, gain, q;
-};
 
 TEST(SubDecode, FiveBandsAcrossFourBlocks) {
   Rig rig;
@@ -31,12 +29,7 @@ TEST(SubDecode, FiveBandsAcrossFourBlocks) {
       {400, -12.0, 15},  // code 255
       {20, 0.0, 2.0},    // code 0
   };
-  for (int band = 0; band < 5; ++band) {
-    const BandEditor& e = f.eq(Eq::Sub).editor(band);
-    EXPECT_DOUBLE_EQ(e.F(), want[band].f) << "band " << band;
-    EXPECT_DOUBLE_EQ(e.db(), want[band].gain) << "band " << band;
-    EXPECT_DOUBLE_EQ(e.Q(), want[band].q) << "band " << band;
-  }
+  for (int band = 0; band < 5; ++band) expectEditor(f, Eq::Sub, band, want[band]);
   EXPECT_EQ(f.panels.ctSlide4[0].value(), 50);
   EXPECT_EQ(f.panels.Text12[0].text(), "50");
   EXPECT_EQ(f.panels.ctSlide4[1].value(), 130);
