@@ -6,6 +6,7 @@
 #include "panels/mic_handlers.h"
 #include "panels/music_handlers.h"
 #include "panels/sub_settings_handlers.h"
+#include "presets/bulk_import.h"
 #include "presets/memory_modes.h"
 #include "window/form1.h"
 
@@ -19,6 +20,7 @@ void connectPanels(Form1& f) {
   connectCenterSurroundPanel(f);
   connectSubSettingsPanel(f);
   connectMemoryModes(f);
+  connectBulkImport(f);
 }
 
 }  // namespace kavel
