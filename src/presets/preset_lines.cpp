@@ -81,6 +81,7 @@ constexpr PresetLine kLines[] = {
     caption("musicEqLhPass", G::Shelf),
 };
 
+// What a single-line row holds; band runs hold gain, Q and frequency.
 FieldPart partOf(LineKind kind) {
   switch (kind) {
     case K::DisplayText: return FieldPart::Text;
