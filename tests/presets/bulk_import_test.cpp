@@ -314,7 +314,7 @@ TEST_F(Importing, The101stUnansweredFrameTimesOutOnce) {
 }
 
 TEST_F(Importing, APanelCommandEndsItSilently) {
-  processor.answer = [this](const Bytes& f) -> std::optional<Bytes> {
+  processor.answer = [](const Bytes& f) -> std::optional<Bytes> {
     if (f.size() > 200) return Bytes{};       // the import goes unanswered
     return Bytes{0x35, 0x82, f[7], f[8]};      // a panel command is acknowledged
   };
