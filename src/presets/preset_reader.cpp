@@ -143,6 +143,9 @@ ParsedPreset readPreset(std::string_view bytes) {
     if (raw.front().find('\n') != std::string_view::npos) {
       return failure("line 1: the lines end in LF alone; a preset file ends every line with CR LF");
     }
+    if (raw.front().starts_with("\xEF\xBB\xBF")) {
+      return failure("line 1: the file starts with a UTF-8 byte-order mark; a preset file is GBK text without one");
+    }
     const auto first = gbkToUtf8(raw.front());
     return failure("line 1: expected a preset marker (\"ZV-ORNsyPASS\", \"ZV-ORNsy\" or \"ZV-ORN\"); found " +
                    (first && !holdsControl(*first) ? quoted(*first) : std::string("binary data")));

@@ -112,6 +112,8 @@ TEST(PresetReader, BadFilesAreNamedLineByLine) {
       {"other case", withLine(1, "ZV-ORNSYPASS"), marker + "\"ZV-ORNSYPASS\""},
       {"no marker", "hello\r\n", marker + "\"hello\""},
       {"binary", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\r\n\x03\0>\0", 16), marker + "binary data"},
+      {"UTF-8 with BOM", "\xEF\xBB\xBF" + savedFile(),
+       "line 1: the file starts with a UTF-8 byte-order mark; a preset file is GBK text without one"},
       {"LF alone", "ZV-ORN\n0\n10.4\n",
        "line 1: the lines end in LF alone; a preset file ends every line with CR LF"},
       {"100 lines", firstLines(100),
