@@ -23,15 +23,14 @@ constexpr std::size_t kFullSize = 224;
 constexpr Byte kOn = 0x7F;
 constexpr const char* kShelfOn = "LH-PASS ON";
 
-using Out = Bytes;  // the bytes of one row, written into the frame at its place
 
-bool put(Out& out, std::optional<Byte> b) {
+bool put(Bytes& out, std::optional<Byte> b) {
   if (!b) return false;
   out.push_back(*b);
   return true;
 }
 
-bool putNumber(Out& out, double x, int width) {
+bool putNumber(Bytes& out, double x, int width) {
   if (width == 1) return put(out, toWireByte(x));
   const auto word = toWireWord(x);
   if (!word) return false;
@@ -42,7 +41,7 @@ bool putNumber(Out& out, double x, int width) {
 
 // The frequency is rounded to whole hertz before it is coded; above
 // 20000 Hz it has no code and both bytes stay 0x00.
-bool putFreq(Out& out, double hz) {
+bool putFreq(Bytes& out, double hz) {
   const double whole = roundHalfEven(hz);
   if (whole > 20000) {
     out.insert(out.end(), {0x00, 0x00});
@@ -55,7 +54,7 @@ bool putFreq(Out& out, double hz) {
   return true;
 }
 
-bool putQG(Out& out, const BandValues& b) {
+bool putQG(Bytes& out, const BandValues& b) {
   return put(out, qToByte(b.q)) && put(out, gainToByte(b.gain));
 }
 
@@ -75,7 +74,7 @@ std::size_t widthOf(const ImportRow& r) {
   }
 }
 
-bool putRow(Out& out, const ImportRow& r, Form1& f) {
+bool putRow(Bytes& out, const ImportRow& r, Form1& f) {
   switch (r.source) {
     case ImportSource::Bands:
       for (int i = r.band; i < r.band + r.count; ++i) {
@@ -126,7 +125,7 @@ bool writeFields(Bytes& frame, Form1& f) {
   for (const ImportRow& r : importLayout()) {
     if (r.at + widthOf(r) > frame.size() || (r.fullFrameOnly && frame.size() != kFullSize))
       continue;
-    Out out;
+    Bytes out;
     if (!putRow(out, r, f)) return false;
     std::copy(out.begin(), out.end(), frame.begin() + std::ptrdiff_t(r.at));
   }
