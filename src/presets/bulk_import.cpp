@@ -23,22 +23,6 @@ constexpr std::size_t kFullSize = 224;
 constexpr Byte kOn = 0x7F;
 constexpr const char* kShelfOn = "LH-PASS ON";
 
-
-bool put(Bytes& out, std::optional<Byte> b) {
-  if (!b) return false;
-  out.push_back(*b);
-  return true;
-}
-
-bool putNumber(Bytes& out, double x, int width) {
-  if (width == 1) return put(out, toWireByte(x));
-  const auto word = toWireWord(x);
-  if (!word) return false;
-  const auto [hi, lo] = splitWord(*word);
-  out.insert(out.end(), {hi, lo});
-  return true;
-}
-
 // The frequency is rounded to whole hertz before it is coded; above
 // 20000 Hz it has no code and both bytes stay 0x00.
 bool putFreq(Bytes& out, double hz) {

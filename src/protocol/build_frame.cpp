@@ -11,23 +11,6 @@ namespace {
 
 constexpr Byte kZeroGain = 0x78;
 
-bool put(Bytes& out, std::optional<Byte> b) {
-  if (!b) return false;
-  out.push_back(*b);
-  return true;
-}
-
-// One number as one byte or, for two-byte values, high byte then low byte.
-bool putNumber(Bytes& out, double x, int width) {
-  if (width == 1) return put(out, toWireByte(x));
-  const auto word = toWireWord(x);
-  if (!word) return false;
-  const auto [hi, lo] = splitWord(*word);
-  out.push_back(hi);
-  out.push_back(lo);
-  return true;
-}
-
 bool putBand(Bytes& out, const BandValues& b) {
   if (!put(out, qToByte(b.q)) || !put(out, gainToByte(b.gain))) return false;
   if (b.freq > 20000) {  // no code: both frequency bytes stay 0x00

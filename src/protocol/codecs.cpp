@@ -114,4 +114,20 @@ std::string formatScaled(long long value, int decimals) {
   return out;
 }
 
+bool put(Bytes& out, std::optional<Byte> b) {
+  if (!b) return false;
+  out.push_back(*b);
+  return true;
+}
+
+bool putNumber(Bytes& out, double x, int width) {
+  if (width == 1) return put(out, toWireByte(x));
+  const auto word = toWireWord(x);
+  if (!word) return false;
+  const auto [hi, lo] = splitWord(*word);
+  out.push_back(hi);
+  out.push_back(lo);
+  return true;
+}
+
 }  // namespace kavel

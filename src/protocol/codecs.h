@@ -25,6 +25,12 @@ std::optional<Byte> toWireByte(double x);
 // The same for the two-byte values, 0..65535.
 std::optional<std::uint16_t> toWireWord(double x);
 
+// Appends a wire byte; false (and nothing appended) when there is none.
+bool put(Bytes& out, std::optional<Byte> b);
+// Appends x as one wire byte or, with width 2, as a word high byte first;
+// false when it has no wire value.
+bool putNumber(Bytes& out, double x, int width);
+
 // High byte first.
 inline std::pair<Byte, Byte> splitWord(std::uint16_t code) {
   return {Byte(code >> 8), Byte(code & 0xFF)};
