@@ -8,18 +8,14 @@
 #include "panels/effect_lists.h"
 #include "protocol/display_texts.h"
 #include "protocol/send_scheduler.h"
+#include "panels/effect_controls.h"
 #include "window/form1.h"
 
 namespace kavel {
 
 namespace {
 
-template <int I> Slider& HcSlide1(Form1& f) { return f.panels.HcSlide1[I]; }
-template <int I> TextBox& Text7(Form1& f) { return f.panels.Text7[I]; }
-template <int I> Slider& ReSlide2(Form1& f) { return f.panels.ReSlide2[I]; }
-template <int I> TextBox& Text9(Form1& f) { return f.panels.Text9[I]; }
-template <int I> Slider& ctSlide1(Form1& f) { return f.ctSlide1[I]; }
-template <int I> TextBox& Text8(Form1& f) { return f.Text8[I]; }
+using namespace effect_controls;
 
 std::string highPassText(int code) { return freqCodeText(code, "HZ"); }
 

@@ -2,6 +2,7 @@
 // equalizer's bands lie irregularly: bands 0 and 1 run from 0x19 byte 3,
 // band 2 follows in 0x1A bytes 5 and 6 with its frequency in 0x1B bytes 2
 // and 3 (0x1A byte 7 is not used), and bands 3 to 6 run from 0x1C byte 6.
+#include "panels/effect_controls.h"
 #include "panels/effect_lists.h"
 #include "protocol/display_texts.h"
 #include "readback/block_fields.h"
@@ -11,12 +12,8 @@ namespace kavel {
 
 namespace {
 
-template <int I> Slider& HcSlide1(Form1& f) { return f.panels.HcSlide1[I]; }
-template <int I> TextBox& Text7(Form1& f) { return f.panels.Text7[I]; }
-template <int I> Slider& ReSlide2(Form1& f) { return f.panels.ReSlide2[I]; }
-template <int I> TextBox& Text9(Form1& f) { return f.panels.Text9[I]; }
-template <int I> Slider& ctSlide1(Form1& f) { return f.ctSlide1[I]; }
-template <int I> TextBox& Text8(Form1& f) { return f.Text8[I]; }
+using namespace effect_controls;
+
 Button& Command5(Form1& f) { return f.panels.Command5; }
 Button& Command6(Form1& f) { return f.panels.Command6; }
 

@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <functional>
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -77,82 +78,83 @@ QCoreApplication& app() {
   return instance;
 }
 
-void BM_ConnectToFirstBlock(benchmark::State& state) {
-  Bench bench(state.range(0) != 0);
-  if (!bench.error.empty()) return state.SkipWithError(bench.error.c_str());
-  Editor& e = *bench.editor;
-
-  // The first block ends the measurement: note the time and stop there.
-  long long answeredAt = -1;
-  e.form.dispatcher.readBackBlock = [&](int) {
-    answeredAt = e.form.clock.nowMs();
-    e.form.timers.stopAll();
-    e.form.state.resetCounters();
-    e.form.state.clearReply();
-    return ReceiveEnd::Normally;
-  };
+// Runs one measurement's rounds: `begin` starts a round and `done` tells
+// its end (at `endedAt`, or when it is seen). Each round's time goes to the
+// benchmark, their mean's ratio to `minimumMs` to its counters.
+void timeRounds(benchmark::State& state, Form1& form, double minimumMs, int timeoutMs,
+                const char* failure, const std::function<void()>& begin,
+                const std::function<bool()>& done,
+                const std::function<long long()>& endedAt = {}) {
   double totalMs = 0;
   for (auto _ : state) {
-    answeredAt = -1;
-    const long long start = e.form.clock.nowMs();
-    e.form.handshake.mnulianji_Click();
-    if (!waitFor([&] { return answeredAt >= 0; }, 5000))
-      return state.SkipWithError("no block reply within 5 s");
-    const double ms = static_cast<double>(answeredAt - start);
+    const long long start = form.clock.nowMs();
+    begin();
+    if (!waitFor(done, timeoutMs)) return state.SkipWithError(failure);
+    const long long end = endedAt ? endedAt() : form.clock.nowMs();
+    const double ms = static_cast<double>(end - start);
     totalMs += ms;
     state.SetIterationTime(ms / 1000.0);
     // Let stray bytes settle before the next round.
     waitFor([] { return false; }, 30);
   }
-  state.counters["minimum_ms"] = kProtocolMinimumMs;
-  state.counters["ratio"] = totalMs / state.iterations() / kProtocolMinimumMs;
+  state.counters["minimum_ms"] = minimumMs;
+  state.counters["ratio"] = totalMs / state.iterations() / minimumMs;
+}
+
+void BM_ConnectToFirstBlock(benchmark::State& state) {
+  Bench bench(state.range(0) != 0);
+  if (!bench.error.empty()) return state.SkipWithError(bench.error.c_str());
+  Form1& f = bench.editor->form;
+
+  // The first block ends the measurement: note the time and stop there.
+  long long answeredAt = -1;
+  f.dispatcher.readBackBlock = [&](int) {
+    answeredAt = f.clock.nowMs();
+    f.timers.stopAll();
+    f.state.resetCounters();
+    f.state.clearReply();
+    return ReceiveEnd::Normally;
+  };
+  timeRounds(
+      state, f, kProtocolMinimumMs, 5000, "no block reply within 5 s",
+      [&] {
+        answeredAt = -1;
+        f.handshake.mnulianji_Click();
+      },
+      [&] { return answeredAt >= 0; }, [&] { return answeredAt; });
 }
 
 void BM_ConnectToOnline(benchmark::State& state) {
   Bench bench(state.range(0) != 0);
   if (!bench.error.empty()) return state.SkipWithError(bench.error.c_str());
-  Editor& e = *bench.editor;
-  double totalMs = 0;
-  for (auto _ : state) {
-    // Back to offline by hand, so every round is a first connect.
-    e.form.state.isOnline = false;
-    e.form.mnulianji.setEnabled(true);
-    const long long start = e.form.clock.nowMs();
-    e.form.handshake.mnulianji_Click();
-    if (!waitFor([&] { return e.form.state.isOnline; }, 15000))
-      return state.SkipWithError("not online within 15 s");
-    const double ms = static_cast<double>(e.form.clock.nowMs() - start);
-    totalMs += ms;
-    state.SetIterationTime(ms / 1000.0);
-    waitFor([] { return false; }, 30);
-  }
-  state.counters["minimum_ms"] = kOnlineMinimumMs;
-  state.counters["ratio"] = totalMs / state.iterations() / kOnlineMinimumMs;
+  Form1& f = bench.editor->form;
+  timeRounds(
+      state, f, kOnlineMinimumMs, 15000, "not online within 15 s",
+      [&] {
+        // Back to offline by hand, so every round is a first connect.
+        f.state.isOnline = false;
+        f.mnulianji.setEnabled(true);
+        f.handshake.mnulianji_Click();
+      },
+      [&] { return f.state.isOnline; });
   state.counters["rss_mb"] = residentMb();
 }
 
 void BM_RecallToDone(benchmark::State& state) {
   Bench bench(state.range(0) != 0);
   if (!bench.error.empty()) return state.SkipWithError(bench.error.c_str());
-  Editor& e = *bench.editor;
-  e.form.handshake.mnulianji_Click();
-  if (!waitFor([&] { return e.form.state.isOnline && !e.form.timers.anyEnabled(); }, 15000))
+  Form1& f = bench.editor->form;
+  f.handshake.mnulianji_Click();
+  if (!waitFor([&] { return f.state.isOnline && !f.timers.anyEnabled(); }, 15000))
     return state.SkipWithError("not online within 15 s");
-  double totalMs = 0;
-  for (auto _ : state) {
-    // The caption stays after a recall; clear it so that the next one shows.
-    e.form.Label9.setCaption("");
-    const long long start = e.form.clock.nowMs();
-    recallDeviceMode(e.form, 3);
-    if (!waitFor([&] { return e.form.Label9.caption() == kRecallDone; }, 15000))
-      return state.SkipWithError("the recall did not end within 15 s");
-    const double ms = static_cast<double>(e.form.clock.nowMs() - start);
-    totalMs += ms;
-    state.SetIterationTime(ms / 1000.0);
-    waitFor([] { return false; }, 30);
-  }
-  state.counters["minimum_ms"] = kRecallMinimumMs;
-  state.counters["ratio"] = totalMs / state.iterations() / kRecallMinimumMs;
+  timeRounds(
+      state, f, kRecallMinimumMs, 15000, "the recall did not end within 15 s",
+      [&] {
+        // The caption stays after a recall; clear it so that the next one shows.
+        f.Label9.setCaption("");
+        recallDeviceMode(f, 3);
+      },
+      [&] { return f.Label9.caption() == kRecallDone; });
 }
 
 BENCHMARK(BM_ConnectToOnline)
