@@ -34,11 +34,13 @@ class PrintedDialogs : public kavel::Dialogs {
     return std::nullopt;
   }
   std::optional<std::string> openFile(const std::string&,
-                                      const std::vector<kavel::FileFilter>&) override {
+                                      const std::vector<kavel::FileFilter>&,
+                                      const std::string&) override {
     return std::nullopt;
   }
   std::optional<std::string> saveFile(const std::string&,
-                                      const std::vector<kavel::FileFilter>&) override {
+                                      const std::vector<kavel::FileFilter>&,
+                                      const std::string&) override {
     return std::nullopt;
   }
 };

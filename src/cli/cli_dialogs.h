@@ -37,12 +37,14 @@ class CliDialogs : public Dialogs {
                                    const std::string&) override {
     return answer;
   }
-  // Nothing on the command line asks for files through a box.
-  std::optional<std::string> openFile(const std::string&, const std::vector<FileFilter>&) override {
-    return std::nullopt;
+  // A file box gets the file named on the command line.
+  std::optional<std::string> openFile(const std::string&, const std::vector<FileFilter>&,
+                                      const std::string&) override {
+    return file;
   }
-  std::optional<std::string> saveFile(const std::string&, const std::vector<FileFilter>&) override {
-    return std::nullopt;
+  std::optional<std::string> saveFile(const std::string&, const std::vector<FileFilter>&,
+                                      const std::string&) override {
+    return file;
   }
 
   // The status of the first failure reported; kSuccess while there was none.
@@ -55,6 +57,7 @@ class CliDialogs : public Dialogs {
   bool showNotes = false;
   std::optional<std::string> answer;  // what an input box is answered; none: cancelled
   std::string awaited;
+  std::optional<std::string> file;  // what a file box is answered; none: cancelled
 
  private:
   std::FILE* out_;

@@ -79,7 +79,7 @@ void Handshake::connectAcknowledged() {
   f_.timers.timer2->setEnabled(false);
   s.resetCounters();
   f_.timers.timer1->setEnabled(true);
-  s.commandKind = 11;  // the read-back of the processor's parameters follows
+  s.commandKind = kReadBackKind;  // the read-back of the processor's parameters follows
   s.readBlock = 1;
 }
 

@@ -108,7 +108,7 @@ void ReplyDispatcher::requestNextBlock(int block) {
   s.clearReply();
   f_.timers.timer2->setEnabled(false);
   s.resetCounters();
-  s.commandKind = 11;
+  s.commandKind = kReadBackKind;
   s.readBlock = Integer(block + 1);
   f_.timers.timer1->setEnabled(true);
 }

@@ -8,6 +8,7 @@
 #include "panels/sub_settings_handlers.h"
 #include "presets/bulk_import.h"
 #include "presets/memory_modes.h"
+#include "presets/preset_files.h"
 #include "window/form1.h"
 
 namespace kavel {
@@ -21,6 +22,7 @@ void connectPanels(Form1& f) {
   connectSubSettingsPanel(f);
   connectMemoryModes(f);
   connectBulkImport(f);
+  connectPresetFiles(f);
 }
 
 }  // namespace kavel

@@ -157,8 +157,11 @@ bool startBulkImport(Form1& f) {
 void bulkImportTick(Form1& f) {
   LinkState& s = f.state;
   const std::size_t size = importFrameSize(s.commandKind);
-  if (size == 0) {  // a panel command replaced the import: it ends silently
+  if (size == 0) {
+    // A panel command replaced the import: it ends silently, and the
+    // equalizers send again unless a read-back, which holds them, took over.
     f.timers.timer4->setEnabled(false);
+    if (s.commandKind != kReadBackKind) s.eqSendEnabled = true;
     return;
   }
   Bytes frame = frameHead(size);

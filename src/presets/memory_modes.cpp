@@ -11,7 +11,6 @@ namespace kavel {
 namespace {
 
 constexpr int kSaveToModeCommand = 70;
-constexpr int kReadBlockCommand = 11;
 constexpr Integer kModeSource = 0x11;  // read a stored mode, not the current parameters
 constexpr const char* kOnlineOnly = "对不起,此功能在联机状态下才可以使用";
 constexpr const char* kInvalidMode = "对不起,你要保存的位置无效";
@@ -56,7 +55,7 @@ void recallDeviceMode(Form1& f, int index) {
     return;
   }
   LinkState& s = f.state;
-  s.commandKind = kReadBlockCommand;
+  s.commandKind = kReadBackKind;
   s.readBlock = 1;
   s.readSource = kModeSource;
   for (int i = 0; i < Form1::kPanelCount; ++i) f.Lkframe[i].setVisible(false);

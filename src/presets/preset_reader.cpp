@@ -17,6 +17,7 @@ namespace {
 constexpr double kPositionLimit = 32767;
 
 ParsedPreset failure(std::string error) { return {std::nullopt, std::move(error)}; }
+ParsedPreset notAPreset(std::string error) { return {std::nullopt, std::move(error), true}; }
 
 std::string lineName(std::size_t number) { return "line " + std::to_string(number); }
 
@@ -136,18 +137,18 @@ ParsedPreset readPreset(std::string_view bytes) {
   if (bytes.size() > kMaxPresetBytes) {
     return failure("the file is too large for a preset (" + std::to_string(bytes.size()) + " bytes)");
   }
-  if (bytes.empty()) return failure("the file is empty");
+  if (bytes.empty()) return notAPreset("the file is empty");
   auto raw = splitLines(bytes);
   const auto layout = presetLayoutOfMarker(raw.front());
   if (!layout) {
     if (raw.front().find('\n') != std::string_view::npos) {
-      return failure("line 1: the lines end in LF alone; a preset file ends every line with CR LF");
+      return notAPreset("line 1: the lines end in LF alone; a preset file ends every line with CR LF");
     }
     if (raw.front().starts_with("\xEF\xBB\xBF")) {
-      return failure("line 1: the file starts with a UTF-8 byte-order mark; a preset file is GBK text without one");
+      return notAPreset("line 1: the file starts with a UTF-8 byte-order mark; a preset file is GBK text without one");
     }
     const auto first = gbkToUtf8(raw.front());
-    return failure("line 1: expected a preset marker (\"ZV-ORNsyPASS\", \"ZV-ORNsy\" or \"ZV-ORN\"); found " +
+    return notAPreset("line 1: expected a preset marker (\"ZV-ORNsyPASS\", \"ZV-ORNsy\" or \"ZV-ORN\"); found " +
                    (first && !holdsControl(*first) ? quoted(*first) : std::string("binary data")));
   }
   // Blank lines after the last line (an editor's extra line end) are no fields.

@@ -18,6 +18,7 @@ inline constexpr std::size_t kMaxPresetBytes = 1024 * 1024;
 struct ParsedPreset {
   std::optional<PresetSnapshot> snapshot;
   std::string error;  // set when there is no snapshot
+  bool noMarker = false;  // the first line names no layout: no preset at all
 };
 
 // The fields of `layout` from `lines`, the file's lines after the marker,

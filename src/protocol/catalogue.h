@@ -89,6 +89,9 @@ struct Command {
 const std::vector<Command>& commandCatalogue();
 const Command* findCommand(int number);
 
+// The kind of a read-back request, of the connect's and of a recall's blocks.
+inline constexpr Integer kReadBackKind = 11;
+
 // The bulk import's kinds, built by Timer4; their frames are the import's own.
 inline constexpr Integer kBulkImportKinds[] = {71, 77, 79};
 // The processor's answer to an import frame.

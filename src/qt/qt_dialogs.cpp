@@ -59,13 +59,17 @@ std::optional<std::string> QtDialogs::input(const std::string& prompt, const std
 }
 
 std::optional<std::string> QtDialogs::openFile(const std::string& title,
-                                               const std::vector<FileFilter>& filters) {
-  return chosen(QFileDialog::getOpenFileName(parent_, q(title), QString(), filterText(filters)));
+                                               const std::vector<FileFilter>& filters,
+                                               const std::string& name) {
+  return chosen(QFileDialog::getOpenFileName(parent_, q(title), q(name), filterText(filters)));
 }
 
+// No default suffix: a name typed without an extension is used as typed.
+// The dialog asks before it replaces an existing file.
 std::optional<std::string> QtDialogs::saveFile(const std::string& title,
-                                               const std::vector<FileFilter>& filters) {
-  return chosen(QFileDialog::getSaveFileName(parent_, q(title), QString(), filterText(filters)));
+                                               const std::vector<FileFilter>& filters,
+                                               const std::string& name) {
+  return chosen(QFileDialog::getSaveFileName(parent_, q(title), q(name), filterText(filters)));
 }
 
 }  // namespace kavel

@@ -15,9 +15,11 @@ class QtDialogs : public Dialogs {
   std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                    const std::string& initial) override;
   std::optional<std::string> openFile(const std::string& title,
-                                      const std::vector<FileFilter>& filters) override;
+                                      const std::vector<FileFilter>& filters,
+                                      const std::string& name) override;
   std::optional<std::string> saveFile(const std::string& title,
-                                      const std::vector<FileFilter>& filters) override;
+                                      const std::vector<FileFilter>& filters,
+                                      const std::string& name) override;
 
  private:
   QPointer<QWidget> parent_;

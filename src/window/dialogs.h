@@ -25,10 +25,14 @@ class Dialogs {
   // An input box; nullopt when cancelled.
   virtual std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                            const std::string& initial = "") = 0;
+  // The file dialogs start with `name` (the file chosen last) filled in;
+  // nullopt when cancelled. The save dialog asks before replacing a file.
   virtual std::optional<std::string> openFile(const std::string& title,
-                                              const std::vector<FileFilter>& filters) = 0;
+                                              const std::vector<FileFilter>& filters,
+                                              const std::string& name) = 0;
   virtual std::optional<std::string> saveFile(const std::string& title,
-                                              const std::vector<FileFilter>& filters) = 0;
+                                              const std::vector<FileFilter>& filters,
+                                              const std::string& name) = 0;
 };
 
 }  // namespace kavel

@@ -100,6 +100,9 @@ class Form1 {
   ReplyDispatcher dispatcher{*this, handshake};
   ReadBack readBack{*this, dispatcher};
 
+  // The file chosen last in the preset save or load dialog; both start with it.
+  std::string presetFileName;
+
   // Set by the shell: applies the window's skin at start-up.
   std::function<void()> applySkin;
   // Set by the shell: the window is to close (after a confirmed exit).

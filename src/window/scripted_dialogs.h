@@ -35,14 +35,14 @@ class ScriptedDialogs : public Dialogs {
     shown.push_back({prompt, title, MessageIcon::None, MessageButtons::OkCancel});
     return next(inputs);
   }
-  std::optional<std::string> openFile(const std::string& title,
-                                      const std::vector<FileFilter>&) override {
-    shown.push_back({"", title, MessageIcon::None, MessageButtons::OkCancel});
+  std::optional<std::string> openFile(const std::string& title, const std::vector<FileFilter>&,
+                                      const std::string& name) override {
+    shown.push_back({name, title, MessageIcon::None, MessageButtons::OkCancel});
     return next(files);
   }
-  std::optional<std::string> saveFile(const std::string& title,
-                                      const std::vector<FileFilter>&) override {
-    shown.push_back({"", title, MessageIcon::None, MessageButtons::OkCancel});
+  std::optional<std::string> saveFile(const std::string& title, const std::vector<FileFilter>&,
+                                      const std::string& name) override {
+    shown.push_back({name, title, MessageIcon::None, MessageButtons::OkCancel});
     return next(files);
   }
 
