@@ -37,7 +37,8 @@ const char kUsage[] =
     "  --garbage          answer every request with bytes that mean nothing\n"
     "  --delay=MS         send every answer MS milliseconds late\n"
     "  --ignore-first=N   lose the first N requests entirely\n"
-    "  --paced            send at the pace of a real 38400-baud 8N1 line (0.26 ms a byte)\n"
+    "  --paced            hear and answer at the pace of a real 38400-baud 8N1 line\n"
+    "                     (0.26 ms a byte each way)\n"
     "  --hangup-after=N   hang up (close the device) once N requests are answered\n"
     "\n"
     "  --help             show this text\n";

@@ -50,6 +50,7 @@ class Session {
   Faults faults_;
   std::deque<Due> queue_;
   double lineFreeUs_ = 0;  // when the line has sent its last queued byte
+  double heardUs_ = 0;     // when the last byte received so far has come in, paced
   int requests_ = 0;
   bool hangUpPending_ = false;
 };

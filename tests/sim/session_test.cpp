@@ -52,19 +52,22 @@ TEST(Session, TheFirstRequestsAreLostWhole) {
   EXPECT_EQ(s.takeDue(40'000), hex("5A 7F"));
 }
 
-TEST(Session, PacedOutputLeavesAtLineSpeed) {
+TEST(Session, PacedRequestsAndAnswersTakeTheLinesTime) {
   Processor p(Model::M1);
   Session s(p, {.paced = true});
+  // 10 bits at 38400 baud: a byte every 260.4 us. The 9-byte frame is heard
+  // at 2343.75 us; the answer's bytes follow it one by one.
   s.receive(hex(kConnect), 0);
-  // 10 bits at 38400 baud: a byte every 260.4 us.
-  EXPECT_EQ(s.takeDue(260), Bytes{});
-  EXPECT_EQ(s.takeDue(261), hex("35"));
-  EXPECT_EQ(s.takeDue(782), hex("82 01"));
-  EXPECT_EQ(s.nextDueUs(), 1042);
-  // A second answer queues behind the first.
+  EXPECT_EQ(s.takeDue(2604), Bytes{});
+  EXPECT_EQ(s.takeDue(2605), hex("35"));
+  EXPECT_EQ(s.takeDue(3126), hex("82 01"));
+  EXPECT_EQ(s.nextDueUs(), 3386);
+  // A probe sent at 500 us queues behind the frame on the way in, and its
+  // answer behind the first answer on the way out.
   s.receive({0xAF}, 500);
-  EXPECT_EQ(s.takeDue(1042), hex("7F"));
-  EXPECT_EQ(s.takeDue(1563), hex("5A 7F"));
+  EXPECT_EQ(s.takeDue(3386), hex("7F"));
+  EXPECT_EQ(s.takeDue(3646), Bytes{});
+  EXPECT_EQ(s.takeDue(3907), hex("5A 7F"));
 }
 
 TEST(Session, HangsUpAfterTheNthRequestOnceItsAnswerIsOut) {
