@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/editor_simulation.h"
 #include "link/port_map.h"
+#include "qt/qt_translations.h"
 #include "qt/dark_style.h"
 #include "qt/main_window.h"
 #include "qt/qt_clock.h"
@@ -98,6 +99,7 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  kavel::installChineseTranslations(app);
   kavel::QtClock clock;
   kavel::QtSerialPort port(map);
   kavel::QtDialogs dialogs;

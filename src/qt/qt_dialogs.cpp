@@ -23,9 +23,16 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// Qt reads a filter's patterns from the parentheses at its end, so the
+// description's own ("所有文件(*.*)") gives way to the pattern that matches on
+// Linux: "*.*" would hide the files whose names have no dot.
 QString filterText(const std::vector<FileFilter>& filters) {
   QStringList parts;
-  for (const FileFilter& f : filters) parts << q(f.description) + " (" + q(f.pattern) + ")";
+  for (const FileFilter& f : filters) {
+    QString name = q(f.description);
+    if (name.endsWith(')') && name.contains('(')) name.truncate(name.lastIndexOf('('));
+    parts << name + "(" + q(f.pattern) + ")";
+  }
   return parts.join(";;");
 }
 
