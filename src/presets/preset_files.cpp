@@ -84,7 +84,7 @@ void loadPresetFromComputer(Form1& f) {
     if (parsed.noMarker) {
       f.dialogs.message(kNotAPresetMessage, Form1::kCaption, MessageIcon::Error);
     } else {
-      f.dialogs.message("无法调用效果文件 " + *path + ",面板上的参数未作任何改动。\n" + parsed.error,
+      f.dialogs.message("无法调用效果文件 " + *path + ",面板上的参数未作任何改动。\n" + parsed.message,
                         kTitle, MessageIcon::Error);
     }
     endRefusedLoad(f, panel);

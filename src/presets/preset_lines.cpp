@@ -114,6 +114,17 @@ FieldValue readField(Form1& form, const PresetFieldLine& line) {
 
 std::span<const PresetLine> presetLines() { return kLines; }
 
+std::string operatorLabel(const FieldId& id) {
+  static constexpr const char* kParts[] = {"显示值", "位置", "", "增益", "Q值", "频率"};
+  std::string out;
+  if (const EqualizerRow* eq = findEqualizer(id.parameter)) {
+    out = std::string(eq->label) + " 第" + std::to_string(id.band + 1) + "段";
+  } else if (const ParameterRow* row = findParameter(id.parameter)) {
+    out = std::string(row->label) + (id.part == FieldPart::Caption ? "" : " ");
+  }
+  return out + kParts[static_cast<int>(id.part)] + " (" + describe(id) + ")";
+}
+
 bool carries(PresetLayout layout, LineGroup group) {
   switch (group) {
     case G::Always: return true;

@@ -2,6 +2,7 @@
 // The lines of a preset file after its marker: what each holds, in which
 // form it is written and read, and which layouts carry it.
 #include <span>
+#include <string>
 #include <vector>
 
 #include "presets/preset_snapshot.h"
@@ -41,6 +42,10 @@ struct PresetFieldLine {
 };
 // Lines 2 to the last of the layout, in file order.
 std::vector<PresetFieldLine> presetFieldLines(PresetLayout layout);
+
+// A field as the window names it, with its parameter name after:
+// "麦克风EQ 第4段增益 (micEqBand band 3 gain)".
+std::string operatorLabel(const FieldId& id);
 
 // The panels' state as a file of the connected device's layout would hold it.
 PresetSnapshot takeSnapshot(Form1& form);

@@ -16,10 +16,23 @@ namespace {
 // Sliders and scroll bars hold 16-bit positions.
 constexpr double kPositionLimit = 32767;
 
-ParsedPreset failure(std::string error) { return {std::nullopt, std::move(error)}; }
-ParsedPreset notAPreset(std::string error) { return {std::nullopt, std::move(error), true}; }
+// A problem said twice: for the command line and, in Chinese, for the window.
+struct Said {
+  std::string en, zh;
+};
 
-std::string lineName(std::size_t number) { return "line " + std::to_string(number); }
+ParsedPreset failure(Said said) { return {std::nullopt, std::move(said.en), std::move(said.zh)}; }
+ParsedPreset notAPreset(Said said) {
+  return {std::nullopt, std::move(said.en), std::move(said.zh), true};
+}
+
+// "line 4: " before a problem of that line.
+Said atLine(std::size_t number, const Said& problem) {
+  const std::string n = std::to_string(number);
+  return {"line " + n + ": " + problem.en, "第 " + n + " 行:" + problem.zh};
+}
+
+std::string str(double v) { return std::to_string(int(v)); }
 
 // The line as a message quotes it: at most about 40 bytes, cut between characters.
 std::string quoted(std::string_view text) {
@@ -46,33 +59,37 @@ std::vector<std::string> captionsOf(const std::string& parameter) {
   return {row.captions->on, row.captions->off};
 }
 
-std::string joined(const std::vector<std::string>& values) {
+std::string joined(const std::vector<std::string>& values, const char* comma) {
   std::string out;
-  for (const auto& v : values) out += (out.empty() ? "\"" : ", \"") + v + "\"";
+  for (const auto& v : values) out += (out.empty() ? "\"" : comma + std::string("\"")) + v + "\"";
   return out;
 }
 
-// One line converted for its place; an error text when it does not fit.
-FieldValue convert(const PresetFieldLine& line, const std::string& text, std::string& error) {
-  const std::string what = describe(line.id);
+// One line converted for its place; `problem` is set when it does not fit.
+FieldValue convert(const PresetFieldLine& line, const std::string& text, Said& problem) {
+  const std::string en = describe(line.id), zh = operatorLabel(line.id);
   const PresetLine& row = *line.row;
   switch (row.kind) {
     case LineKind::BandValue: {
       const double v = isNumeric(text) ? leadingNumber(std::string_view(text)) : NAN;
-      if (!std::isfinite(v)) error = "expected " + what + ", a number such as 1000 or -3.5";
+      if (!std::isfinite(v)) {
+        problem = {"expected " + en + ", a number such as 1000 or -3.5",
+                   "应为" + zh + ",一个数字(如 1000 或 -3.5)"};
+      }
       return v;
     }
     case LineKind::SliderPosition:
     case LineKind::ScrollPosition: {
       if (!startsWithNumber(text)) {
-        error = "expected " + what + ", a whole number";
+        problem = {"expected " + en + ", a whole number", "应为" + zh + ",一个整数"};
         return 0;
       }
       const double v = roundEven(leadingNumber(std::string_view(text)));
       const bool scroll = row.kind == LineKind::ScrollPosition;
       const double lo = scroll ? row.min : -kPositionLimit, hi = scroll ? row.max : kPositionLimit;
       if (!(v >= lo && v <= hi)) {
-        error = what + " must lie within " + std::to_string(int(lo)) + ".." + std::to_string(int(hi));
+        const std::string range = str(lo) + ".." + str(hi);
+        problem = {en + " must lie within " + range, zh + "应在 " + range + " 之间"};
         return 0;
       }
       return static_cast<int>(v);
@@ -80,7 +97,8 @@ FieldValue convert(const PresetFieldLine& line, const std::string& text, std::st
     case LineKind::Caption: {
       const auto allowed = captionsOf(line.id.parameter);
       if (std::find(allowed.begin(), allowed.end(), text) == allowed.end()) {
-        error = "expected " + what + ", one of " + joined(allowed);
+        problem = {"expected " + en + ", one of " + joined(allowed, ", "),
+                   "应为" + zh + ",可选 " + joined(allowed, "、")};
       }
       return text;
     }
@@ -115,49 +133,70 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 
 ParsedPreset parsePreset(PresetLayout layout, const std::vector<std::string>& lines) {
   const auto fieldLines = presetFieldLines(layout);
-  const std::string layoutName = std::string("a \"") + presetMarker(layout) + "\" preset has " +
-                                 std::to_string(presetLineCount(layout)) + " lines";
+  const std::string marker = presetMarker(layout), count = std::to_string(presetLineCount(layout));
+  const std::string found = std::to_string(lines.size() + 1);
   if (lines.size() < fieldLines.size()) {
-    return failure("the file ends after line " + std::to_string(lines.size() + 1) + "; " + layoutName);
+    return failure({"the file ends after line " + found + "; a \"" + marker + "\" preset has " + count + " lines",
+                    "文件在第 " + found + " 行后就结束了;\"" + marker + "\" 格式的效果文件应有 " + count + " 行"});
   }
   if (lines.size() > fieldLines.size()) {
-    return failure("the file has " + std::to_string(lines.size() + 1) + " lines; " + layoutName);
+    return failure({"the file has " + found + " lines; a \"" + marker + "\" preset has " + count + " lines",
+                    "文件有 " + found + " 行;\"" + marker + "\" 格式的效果文件应有 " + count + " 行"});
   }
   PresetSnapshot snapshot{layout, {}};
   for (std::size_t n = 0; n < fieldLines.size(); ++n) {
-    std::string error;
-    FieldValue value = convert(fieldLines[n], lines[n], error);
-    if (!error.empty()) return failure(lineName(n + 2) + ": " + error + "; found " + quoted(lines[n]));
+    Said problem;
+    FieldValue value = convert(fieldLines[n], lines[n], problem);
+    if (!problem.en.empty()) {
+      const std::string q = quoted(lines[n]);
+      return failure(atLine(n + 2, {problem.en + "; found " + q, problem.zh + ";实际为 " + q}));
+    }
     snapshot.fields.push_back({fieldLines[n].id, std::move(value)});
   }
-  return {std::move(snapshot), {}};
+  return {std::move(snapshot), {}, {}};
 }
 
+namespace {
+
+// A file of `size` bytes, or of more than that when `beyond`.
+Said tooLarge(std::size_t size, bool beyond) {
+  const std::string n = std::to_string(size);
+  return {"the file is too large for a preset (" + (beyond ? "more than " + n : n) + " bytes)",
+          "文件过大(" + (beyond ? "超过 " + n : n) + " 字节),不是效果文件"};
+}
+
+}  // namespace
+
 ParsedPreset readPreset(std::string_view bytes) {
-  if (bytes.size() > kMaxPresetBytes) {
-    return failure("the file is too large for a preset (" + std::to_string(bytes.size()) + " bytes)");
-  }
-  if (bytes.empty()) return notAPreset("the file is empty");
+  if (bytes.size() > kMaxPresetBytes) return failure(tooLarge(bytes.size(), false));
+  if (bytes.empty()) return notAPreset({"the file is empty", "文件是空的"});
   auto raw = splitLines(bytes);
   const auto layout = presetLayoutOfMarker(raw.front());
   if (!layout) {
     if (raw.front().find('\n') != std::string_view::npos) {
-      return notAPreset("line 1: the lines end in LF alone; a preset file ends every line with CR LF");
+      return notAPreset(atLine(1, {"the lines end in LF alone; a preset file ends every line with CR LF",
+                                   "各行只以 LF 结尾;效果文件的每一行以 CR LF 结尾"}));
     }
     if (raw.front().starts_with("\xEF\xBB\xBF")) {
-      return notAPreset("line 1: the file starts with a UTF-8 byte-order mark; a preset file is GBK text without one");
+      return notAPreset(atLine(1, {"the file starts with a UTF-8 byte-order mark; a preset file is GBK text without one",
+                                   "文件以 UTF-8 字节顺序标记开头;效果文件是不带此标记的 GBK 文字"}));
     }
     const auto first = gbkToUtf8(raw.front());
-    return notAPreset("line 1: expected a preset marker (\"ZV-ORNsyPASS\", \"ZV-ORNsy\" or \"ZV-ORN\"); found " +
-                   (first && !holdsControl(*first) ? quoted(*first) : std::string("binary data")));
+    const std::string found = first && !holdsControl(*first) ? quoted(*first) : "";
+    return notAPreset(atLine(1, {"expected a preset marker (\"ZV-ORNsyPASS\", \"ZV-ORNsy\" or \"ZV-ORN\"); found " +
+                                     (found.empty() ? "binary data" : found),
+                                 "应为效果文件标记(\"ZV-ORNsyPASS\"、\"ZV-ORNsy\" 或 \"ZV-ORN\");实际为" +
+                                     (found.empty() ? "二进制数据" : found)}));
   }
   // Blank lines after the last line (an editor's extra line end) are no fields.
   while (raw.size() > 1 && raw.back().empty()) raw.pop_back();
   std::vector<std::string> lines;
   for (std::size_t n = 1; n < raw.size(); ++n) {
     const auto text = gbkToUtf8(raw[n]);
-    if (!text) return failure(lineName(n + 1) + ": not valid GBK text");
-    if (holdsControl(*text)) return failure(lineName(n + 1) + ": holds control characters (binary data?)");
+    if (!text) return failure(atLine(n + 1, {"not valid GBK text", "不是有效的 GBK 文字"}));
+    if (holdsControl(*text)) {
+      return failure(atLine(n + 1, {"holds control characters (binary data?)", "含有控制字符(二进制数据?)"}));
+    }
     lines.push_back(*text);
   }
   return parsePreset(*layout, lines);
@@ -165,14 +204,12 @@ ParsedPreset readPreset(std::string_view bytes) {
 
 ParsedPreset readPresetFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return failure("cannot open " + path);
+  if (!in) return failure({"cannot open " + path, "无法打开文件 " + path});
   std::string bytes(kMaxPresetBytes + 1, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return failure("cannot read " + path);
+  if (in.bad()) return failure({"cannot read " + path, "无法读取文件 " + path});
   bytes.resize(static_cast<std::size_t>(in.gcount()));
-  if (bytes.size() > kMaxPresetBytes) {
-    return failure("the file is too large for a preset (more than " + std::to_string(kMaxPresetBytes) + " bytes)");
-  }
+  if (bytes.size() > kMaxPresetBytes) return failure(tooLarge(kMaxPresetBytes, true));
   return readPreset(bytes);
 }
 

@@ -17,7 +17,8 @@ inline constexpr std::size_t kMaxPresetBytes = 1024 * 1024;
 
 struct ParsedPreset {
   std::optional<PresetSnapshot> snapshot;
-  std::string error;  // set when there is no snapshot
+  std::string error;    // set when there is no snapshot
+  std::string message;  // the same in Chinese, for the window
   bool noMarker = false;  // the first line names no layout: no preset at all
 };
 

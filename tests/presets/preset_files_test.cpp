@@ -217,12 +217,13 @@ const BadFile kBadFiles[] = {
        lines.resize(100);
        return joinCrLf(lines);
      },
-     "the file ends after line 100"},
-    {"BandValueWithAUnit", [](auto& g) { return withLine(g, 2, "20HZ"); }, "line 2: expected"},
+     "文件在第 100 行后就结束了"},
+    {"BandValueWithAUnit", [](auto& g) { return withLine(g, 2, "20HZ"); },
+     "第 2 行:应为麦克风EQ 第1段增益 (micEqBand band 0 gain)"},
     {"ScrollPositionOutOfRange", [](auto& g) { return withLine(g, 46, "5"); },
-     "line 46: micLimitThreshold position must lie within -30..0"},
-    {"InvalidGbk", [](auto& g) { return withLine(g, 41, "\x81\x20"); }, "line 41: not valid GBK"},
-    {"FiftyMegabytes", [](auto& g) { return g + std::string(50 << 20, 'x'); }, "too large"},
+     "第 46 行:限幅值 位置 (micLimitThreshold position)应在 -30..0 之间;实际为 \"5\""},
+    {"InvalidGbk", [](auto& g) { return withLine(g, 41, "\x81\x20"); }, "第 41 行:不是有效的 GBK 文字"},
+    {"FiftyMegabytes", [](auto& g) { return g + std::string(50 << 20, 'x'); }, "文件过大"},
 };
 
 class RefusedLoad : public ::testing::TestWithParam<BadFile> {};
