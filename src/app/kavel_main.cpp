@@ -16,9 +16,12 @@
 #include "app/kavel_session.h"
 #include "cli/dump.h"
 #include "cli/exit_status.h"
+#include "cli/preset_view.h"
 #include "cli/settings.h"
 #include "link/port_map.h"
 #include "panels/parameter_table.h"
+#include "presets/preset_files.h"
+#include "presets/preset_reader.h"
 
 namespace {
 
@@ -27,10 +30,10 @@ using kavel::cli::ExitStatus;
 const char kUsageHead[] =
     "Usage: kavel [--port COMn=DEVICE | --port DEVICE] [--simulate[=MODEL]] [--trace] COMMAND ...\n"
     "\n"
-    "Runs the KAVEL-7 editor without its window. Every command except `ports`\n"
-    "opens the port, connects as 设置 -> 联机 does (probe, connect, the whole\n"
-    "read-back), does its work through the panels' own controls and goes offline\n"
-    "at the end as closing the editor does.\n"
+    "Runs the KAVEL-7 editor without its window. Every command except `ports`,\n"
+    "`show` and `diff` opens the port, connects as 设置 -> 联机 does (probe,\n"
+    "connect, the whole read-back), does its work through the panels' own\n"
+    "controls and goes offline at the end as closing the editor does.\n"
     "\n"
     "Commands:\n"
     "  ports                  print COM1 to COM16 with their devices\n"
@@ -42,6 +45,30 @@ const char kUsageHead[] =
     "                         WIRE is the number the processor holds (the number\n"
     "                         its command carries), type 0 peak, 1 high shelf,\n"
     "                         2 low shelf\n"
+    "  dump FILE              save the processor's parameters into the preset\n"
+    "                         file FILE (.ktv) through 保存参数到电脑, in the\n"
+    "                         connected model's layout, and print 参数已保存完成.\n"
+    "                         A failed save keeps the old file\n"
+    "  import FILE            load the preset file FILE through 从电脑中调用 and\n"
+    "                         send it to the processor in one bulk import; print\n"
+    "                         导入成功 once the processor has taken it. The file is\n"
+    "                         checked whole before the port is opened\n"
+    "  show FILE [--json]     print every setting of the preset file FILE by\n"
+    "                         panel: name, display text or caption, the slider's\n"
+    "                         position, label; the bands of each equalizer as\n"
+    "                         frequency, gain and Q. --json prints one object:\n"
+    "                         {\"layout\": MARKER, \"parameters\": {NAME: {\"text\":\n"
+    "                         TEXT, \"position\": N} or {\"caption\": TEXT}},\n"
+    "                         \"equalizers\": {NAME: [{\"band\", \"frequency\",\n"
+    "                         \"gain\", \"q\"}]}}; MARKER is the file's first line\n"
+    "                         (ZV-ORNsyPASS, ZV-ORNsy or ZV-ORN). No port is opened\n"
+    "  diff FILE1 FILE2       print each setting the two preset files hold\n"
+    "                         differently, one a line, as NAME PART: OLD -> NEW\n"
+    "                         (micVolume text: \"40\" -> \"35\", micEqBand band 3\n"
+    "                         gain: -3.5 -> 0), then the settings only one file\n"
+    "                         holds (a file of another layout) as NAME PART: only\n"
+    "                         in FILE (VALUE). Prints nothing for equal files. No\n"
+    "                         port is opened\n"
     "  set NAME=VALUE ...     change parameters as an operator would, in order,\n"
     "                         each acknowledged before the next. Every name and\n"
     "                         value is checked before anything is sent\n"
@@ -97,14 +124,20 @@ const char kUsageTail[] =
     "as 通信超时!请稍后重试, is the last line on standard error); 2 usage (an\n"
     "unknown command, name or value, a value out of range, a hidden or disabled\n"
     "control, a MODE other than 1 to 10; nothing is sent); 3 a file could not\n"
-    "be read or written.\n"
+    "be read or written (the reason is on standard error; a preset file that\n"
+    "import cannot use sends nothing). diff exits 0 when the files are equal,\n"
+    "1 when they differ.\n"
     "\n"
     "Examples:\n"
     "  kavel --port /dev/ttyUSB0 dump --json > unit.json\n"
     "  kavel --port COM5=/dev/serial/by-id/usb-FTDI-if00-port0 set micVolume=40 musicVolume=35\n"
     "  kavel --simulate=2 set micEqBand.5=1000,3.5,1.4 musicKeyShift=-3\n"
     "  kavel --port /dev/ttyUSB0 store 3\n"
-    "  kavel --port /dev/ttyUSB0 recall 3 --json > mode3.json\n";
+    "  kavel --port /dev/ttyUSB0 recall 3 --json > mode3.json\n"
+    "  kavel --port /dev/ttyUSB0 dump stage.ktv\n"
+    "  kavel --port /dev/ttyUSB0 import stage.ktv\n"
+    "  kavel show stage.ktv --json > stage.json\n"
+    "  kavel diff stage.ktv rehearsal.ktv\n";
 
 std::string parameterList() {
   std::string out;
@@ -133,6 +166,48 @@ int memoryMode(const QString& text) {
 int usageError(const std::string& why) {
   std::fprintf(stderr, "kavel: %s (see kavel --help)\n", why.c_str());
   return kavel::cli::kUsage;
+}
+
+// The preset file at `path`, read and checked whole; nullopt after saying
+// on standard error why it cannot be used.
+std::optional<kavel::PresetSnapshot> readPreset(const QString& path) {
+  kavel::ParsedPreset parsed = kavel::readPresetFile(path.toStdString());
+  if (!parsed.snapshot)
+    std::fprintf(stderr, "kavel: %s: %s\n", qPrintable(path), parsed.error.c_str());
+  return std::move(parsed.snapshot);
+}
+
+// diff's status when the files differ.
+constexpr int kFilesDiffer = 1;
+
+// show and diff: preset files only, no processor and no port.
+int runOnFiles(const QString& verb, const QStringList& rest) {
+  QCommandLineParser parser;
+  const QCommandLineOption jsonOption("json");
+  if (verb == "show") parser.addOption(jsonOption);
+  const int files = verb == "show" ? 1 : 2;
+  if (!parser.parse(QStringList{verb} + rest) || parser.positionalArguments().size() != files)
+    return usageError(files == 1 ? "show takes FILE and --json" : "diff takes two files");
+  const QStringList names = parser.positionalArguments();
+  std::vector<kavel::PresetSnapshot> presets;
+  for (const QString& name : names) {
+    auto preset = readPreset(name);
+    if (!preset) return kavel::cli::kFileError;
+    presets.push_back(std::move(*preset));
+  }
+  if (verb == "diff") {
+    const std::string out = kavel::cli::diffText(presets[0], presets[1], names[0].toStdString(),
+                                                 names[1].toStdString());
+    std::fputs(out.c_str(), stdout);
+    return out.empty() ? kavel::cli::kSuccess : kFilesDiffer;
+  }
+  // The window's panel names; its port is never opened.
+  kavel::KavelSession offline(kavel::PortMap{}, false);
+  const std::string out = parser.isSet(jsonOption)
+                              ? kavel::cli::showJson(presets[0])
+                              : kavel::cli::showText(offline.form(), presets[0]);
+  std::fputs(out.c_str(), stdout);
+  return kavel::cli::kSuccess;
 }
 
 struct Command {
@@ -178,22 +253,34 @@ int run(const Command& c) {
     std::fputs(kavel::formatPortList(map.entries()).c_str(), stdout);
     return kavel::cli::kSuccess;
   }
+  if (verb == "show" || verb == "diff") return runOnFiles(verb, rest);
   if (!c.port.empty())
     if (std::string error = choosePort(c.port, map); !error.empty()) return usageError(error);
 
   bool json = false;
   QString modeText;
+  QString presetFile;  // dump FILE, import FILE
   std::vector<kavel::cli::Setting> settings;
   if (verb == "dump" || verb == "recall") {
     QCommandLineParser parser;
     const QCommandLineOption jsonOption("json");
     parser.addOption(jsonOption);
-    const int words = verb == "recall" ? 1 : 0;
     const bool parsed = parser.parse(QStringList{verb} + rest);
-    if (!parsed || parser.positionalArguments().size() != words)
-      return usageError(words ? "recall takes MODE and --json" : "dump takes only --json");
+    const QStringList words = parser.positionalArguments();
     json = parser.isSet(jsonOption);
-    if (words) modeText = parser.positionalArguments().first();
+    if (verb == "recall") {
+      if (!parsed || words.size() != 1) return usageError("recall takes MODE and --json");
+      modeText = words.first();
+    } else {
+      if (!parsed || words.size() > 1 || (json && !words.isEmpty()))
+        return usageError("dump takes only --json or FILE, not both");
+      if (!words.isEmpty()) presetFile = words.first();
+    }
+  } else if (verb == "import") {
+    if (rest.size() != 1) return usageError("import takes FILE");
+    presetFile = rest.first();
+    // Checked whole before the port is opened: a bad file sends nothing.
+    if (!readPreset(presetFile)) return kavel::cli::kFileError;
   } else if (verb == "store") {
     if (rest.size() != 1) return usageError("store takes MODE");
     modeText = rest.first();
@@ -237,6 +324,12 @@ int run(const Command& c) {
       const std::string stored = session.store(mode);
       if (!stored.empty()) std::printf("%s\n", stored.c_str());
       else status = kavel::cli::kLinkFailure;
+    } else if (verb == "import") {
+      if (session.importPreset(presetFile.toStdString())) std::printf("导入成功\n");
+      else status = kavel::cli::kLinkFailure;
+    } else if (verb == "dump" && !presetFile.isEmpty()) {
+      if (session.savePreset(presetFile.toStdString())) std::printf("%s\n", kavel::kSavedMessage);
+      else status = kavel::cli::kFileError;
     } else if (verb == "dump" || session.recall(mode)) {
       const std::string out = json ? kavel::cli::dumpJson(session.form())
                                    : kavel::cli::dumpText(session.form());

@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "presets/preset_files.h"
+
 namespace kavel {
 
 namespace {
@@ -16,6 +18,7 @@ constexpr int kCommandTimeoutMs = 15'000;
 // What the window shows when a store or a recall has ended.
 constexpr const char* kStoredPrefix = "当前数据已保存到模式";
 constexpr const char* kRecallDone = "调   用  完  成";
+constexpr const char* kImported = "导入成功";
 
 }  // namespace
 
@@ -96,6 +99,21 @@ bool KavelSession::recall(int mode) {
   f.panels.mOption[mode - 1].choose();
   return waitFor([&f] { return f.Label9.caption() == kRecallDone && !f.timers.anyEnabled(); },
                  kConnectTimeoutMs, "recall");
+}
+
+bool KavelSession::savePreset(const std::string& path) {
+  dialogs_.file = path;
+  dialogs_.awaited = kSavedMessage;
+  form_->Command7.click();
+  return dialogs_.awaitedShown();
+}
+
+bool KavelSession::importPreset(const std::string& path) {
+  dialogs_.file = path;
+  form_->Command9.click();
+  Form1& f = *form_;
+  return waitFor([&f] { return f.Label9.caption() == kImported && !f.timers.anyEnabled(); },
+                 kConnectTimeoutMs, "import");
 }
 
 void KavelSession::goOffline() { form_->QueryUnload(); }

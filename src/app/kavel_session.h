@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string>
 
 #include "cli/cli_dialogs.h"
 #include "cli/settings.h"
@@ -35,6 +36,12 @@ class KavelSession {
   // A click on the option button 模式 `mode`; true once the recall's
   // read-back has ended.
   bool recall(int mode);
+  // 保存参数到电脑 into `path`; true once 参数已保存完成 was shown. A save
+  // that fails has said why and kept the old file.
+  bool savePreset(const std::string& path);
+  // 从电脑中调用 with `path`; true once the processor has acknowledged the
+  // bulk import (导入成功).
+  bool importPreset(const std::string& path);
   // The window's exit: the offline frame once, and the port closed.
   void goOffline();
 

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "held_state.h"
+#include "kavel_process.h"
 #include "link/handshake.h"
 #include "sim_process.h"
 
@@ -19,24 +20,6 @@ struct Variant {
   int column;  // 0 model 1, 1 model 2, 2 model 3, 3 model 3 second variant
 };
 const Variant kVariants[] = {{"1", 0}, {"2", 1}, {"3", 2}, {"3b", 3}};
-
-struct Finished {
-  int status = -1;
-  std::string out, err;
-};
-
-// Runs kavel with `args` to its end.
-Finished kavel(const QStringList& args) {
-  const QByteArray dir = qgetenv("KAVEL_BIN_DIR");
-  QProcess p;
-  p.start((dir.isEmpty() ? QCoreApplication::applicationDirPath() : QString(dir)) + "/kavel", args);
-  Finished r;
-  if (!p.waitForStarted(5000) || !p.waitForFinished(60000)) return r;
-  r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-  r.out = p.readAllStandardOutput().toStdString();
-  r.err = p.readAllStandardError().toStdString();
-  return r;
-}
 
 class KavelE2E : public ::testing::TestWithParam<Variant> {
  protected:
