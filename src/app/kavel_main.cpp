@@ -64,11 +64,11 @@ const char kUsageHead[] =
     "                         (ZV-ORNsyPASS, ZV-ORNsy or ZV-ORN). No port is opened\n"
     "  diff FILE1 FILE2       print each setting the two preset files hold\n"
     "                         differently, one a line, as NAME PART: OLD -> NEW\n"
-    "                         (micVolume text: \"40\" -> \"35\", micEqBand band 3\n"
-    "                         gain: -3.5 -> 0), then the settings only one file\n"
-    "                         holds (a file of another layout) as NAME PART: only\n"
-    "                         in FILE (VALUE). Prints nothing for equal files. No\n"
-    "                         port is opened\n"
+    "                         (micHighPass text: \"20HZ\" -> \"150HZ\", micEqBand\n"
+    "                         band 3 gain: -3.5 -> 0), then the settings only\n"
+    "                         one file holds (a file of another layout) as NAME\n"
+    "                         PART: only in FILE (VALUE). Prints nothing for\n"
+    "                         equal files. No port is opened\n"
     "  set NAME=VALUE ...     change parameters as an operator would, in order,\n"
     "                         each acknowledged before the next. Every name and\n"
     "                         value is checked before anything is sent\n"
@@ -274,7 +274,10 @@ int run(const Command& c) {
     } else {
       if (!parsed || words.size() > 1 || (json && !words.isEmpty()))
         return usageError("dump takes only --json or FILE, not both");
-      if (!words.isEmpty()) presetFile = words.first();
+      if (!words.isEmpty()) {
+        presetFile = words.first();
+        if (presetFile.isEmpty()) return usageError("dump FILE: the file name is empty");
+      }
     }
   } else if (verb == "import") {
     if (rest.size() != 1) return usageError("import takes FILE");

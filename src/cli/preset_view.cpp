@@ -110,7 +110,8 @@ std::string showJson(const PresetSnapshot& p) {
     if (f.id.part != FieldPart::Gain) continue;  // a band is written once, at its gain
     Json band = {{"band", f.id.band}};
     for (const FieldPart part : {FieldPart::Freq, FieldPart::Gain, FieldPart::Q})
-      if (const FieldValue* v = p.find({f.id.parameter, part, f.id.band})) band[key(part)] = toJson(*v);
+      if (const FieldValue* v = p.find({f.id.parameter, part, f.id.band}))
+        band[key(part)] = toJson(*v);
     equalizers[f.id.parameter].push_back(std::move(band));
   }
   const Json doc = {{"layout", presetMarker(p.layout)},
