@@ -31,7 +31,7 @@ std::optional<Bytes> importFrame(int kind, Form1& form);
 // Offline Timer4 is stopped and nothing starts; returns whether it started.
 bool startBulkImport(Form1& form);
 
-// One tick of Timer4 while the import owns the pending kind.
+// One tick of Timer4: a frame while the import owns the pending kind, else its end.
 void bulkImportTick(Form1& form);
 
 // Gives Timer4's ticks to the import.

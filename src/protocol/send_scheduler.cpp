@@ -14,12 +14,10 @@ SendScheduler::SendScheduler(Form1& form) : f_(form) {
 void SendScheduler::Timer2_Timer() { tick(Owner::Timer2, *f_.timers.timer2, "提示2"); }
 void SendScheduler::Timer3_Timer() { tick(Owner::Timer3, *f_.timers.timer3, "提示3"); }
 
+// The import's tick also ends the import when a panel command took its place.
 void SendScheduler::Timer4_Timer() {
-  if (ownerOf(f_.state.commandKind) != Owner::Timer4 || !bulkImportTick) {
-    f_.timers.timer4->setEnabled(false);
-    return;
-  }
-  bulkImportTick();
+  if (bulkImportTick) return bulkImportTick();
+  f_.timers.timer4->setEnabled(false);
 }
 
 void SendScheduler::tick(Owner owner, Timer& timer, const char* timeoutTitle) {

@@ -25,7 +25,7 @@ class SendScheduler {
   void Timer3_Timer();
   void Timer4_Timer();
 
-  // One tick of the bulk import while Timer4 owns the pending kind; set by the import.
+  // One tick of Timer4, which belongs to the bulk import; set by the import.
   std::function<void()> bulkImportTick;
 
  private:

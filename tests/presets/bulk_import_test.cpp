@@ -1,4 +1,5 @@
 #include "presets/bulk_import.h"
+#include "presets/memory_modes.h"
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,7 @@ TEST_F(Importing, APanelCommandEndsItSilently) {
     if (f.size() > 200) return Bytes{};       // the import goes unanswered
     return Bytes{0x35, 0x82, f[7], f[8]};      // a panel command is acknowledged
   };
+  rig.state().eqSendEnabled = false;  // as the load leaves it
   ASSERT_TRUE(startBulkImport(rig.form));
   rig.clock.advance(120);
   rig.form.M_VSlide1.moveTo(40);  // the microphone volume
@@ -219,6 +221,18 @@ TEST_F(Importing, APanelCommandEndsItSilently) {
   const auto all = rig.framesWritten();
   ASSERT_FALSE(all.empty());
   EXPECT_EQ(all.back().size(), 11u) << "the volume command went out instead";
+  EXPECT_TRUE(rig.state().eqSendEnabled) << "later equalizer edits must still be sent";
+}
+
+TEST_F(Importing, ARecallThatEndsItKeepsTheEqualizersHeld) {
+  rig.state().eqSendEnabled = false;
+  ASSERT_TRUE(startBulkImport(rig.form));
+  rig.clock.advance(60);
+  recallDeviceMode(rig.form, 2);  // its read-back holds the equalizers until it ends
+  rig.form.timers.timer1->setEnabled(false);
+  rig.clock.advance(100);
+  EXPECT_FALSE(rig.timers().timer4->enabled());
+  EXPECT_FALSE(rig.state().eqSendEnabled);
 }
 
 TEST_F(Importing, AValueWithoutAWireByteStopsItWithAMessage) {
