@@ -147,13 +147,24 @@ void BM_ConnectToOnline(benchmark::State& state) {
   state.counters["rss_mb"] = residentMb();
 }
 
-void BM_RecallToDone(benchmark::State& state) {
-  Bench bench(state.range(0) != 0);
-  if (!bench.error.empty()) return state.SkipWithError(bench.error.c_str());
+// Connects the bench's editor before its rounds; false, with the benchmark
+// skipped, when it does not go online.
+bool connectFirst(benchmark::State& state, Bench& bench) {
+  if (!bench.error.empty()) {
+    state.SkipWithError(bench.error.c_str());
+    return false;
+  }
   Form1& f = bench.editor->form;
   f.handshake.mnulianji_Click();
-  if (!waitFor([&] { return f.state.isOnline && !f.timers.anyEnabled(); }, 15000))
-    return state.SkipWithError("not online within 15 s");
+  if (waitFor([&] { return f.state.isOnline && !f.timers.anyEnabled(); }, 15000)) return true;
+  state.SkipWithError("not online within 15 s");
+  return false;
+}
+
+void BM_RecallToDone(benchmark::State& state) {
+  Bench bench(state.range(0) != 0);
+  if (!connectFirst(state, bench)) return;
+  Form1& f = bench.editor->form;
   timeRounds(
       state, f, kRecallMinimumMs, 15000, "the recall did not end within 15 s",
       [&] {
@@ -166,11 +177,8 @@ void BM_RecallToDone(benchmark::State& state) {
 
 void BM_LoadToImported(benchmark::State& state) {
   Bench bench(state.range(0) != 0);
-  if (!bench.error.empty()) return state.SkipWithError(bench.error.c_str());
+  if (!connectFirst(state, bench)) return;
   Form1& f = bench.editor->form;
-  f.handshake.mnulianji_Click();
-  if (!waitFor([&] { return f.state.isOnline && !f.timers.anyEnabled(); }, 15000))
-    return state.SkipWithError("not online within 15 s");
   const std::string file = bench.dir.filePath("room.ktv").toStdString();
   bench.editor->dialogs.files = {file};
   savePresetToComputer(f);
