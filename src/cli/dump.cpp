@@ -1,8 +1,7 @@
 #include "cli/dump.h"
 
-#include <cmath>
-#include <nlohmann/json.hpp>
 
+#include "cli/cli_format.h"
 #include "panels/parameter_table.h"
 #include "window/form1.h"
 
@@ -10,15 +9,9 @@ namespace kavel::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
 
 const char* const kBandTypes[] = {"peak", "high shelf", "low shelf"};
 
-// A whole number prints without a decimal point (1000, not 1000.0).
-Json number(double v) {
-  if (v == std::floor(v) && std::fabs(v) < 1e15) return static_cast<long long>(v);
-  return v;
-}
 
 // The panel's name, as its frame's title strip shows it after the blanks.
 std::string panelName(Form1& f, int panel) {
@@ -26,16 +19,6 @@ std::string panelName(Form1& f, int panel) {
   return caption.substr(std::min(caption.find_first_not_of(' '), caption.size()));
 }
 
-// Columns in terminal cells: a CJK character takes two.
-std::string padded(const std::string& text, std::size_t width) {
-  std::size_t cells = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const unsigned char c = text[i];
-    if ((c & 0xC0) == 0x80) continue;  // continuation byte
-    cells += c >= 0xE0 ? 2 : 1;
-  }
-  return text + std::string(cells < width ? width - cells : 1, ' ');
-}
 
 template <typename Visit>
 void eachPanel(Form1& f, Visit visit) {
@@ -84,9 +67,9 @@ std::string dumpJson(Form1& f) {
       for (int band = 0; band < eq.bands(); ++band) {
         const BandEditor& ed = eq.editor(band);
         bands.push_back({{"band", band},
-                         {"frequency", number(ed.F())},
-                         {"gain", number(ed.db())},
-                         {"q", number(ed.Q())},
+                         {"frequency", jsonNumber(ed.F())},
+                         {"gain", jsonNumber(ed.db())},
+                         {"q", jsonNumber(ed.Q())},
                          {"type", ed.T()},
                          {"on", eq.bandButtons[band].caption() == "ON"}});
       }

@@ -1,9 +1,8 @@
 #include "cli/preset_view.h"
 
-#include <cmath>
-#include <nlohmann/json.hpp>
 #include <variant>
 
+#include "cli/cli_format.h"
 #include "panels/parameter_table.h"
 #include "presets/preset_writer.h"
 #include "window/form1.h"
@@ -12,7 +11,6 @@ namespace kavel::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
 
 // The JSON key of each FieldPart, in its order.
 const char* const kKeys[] = {"text", "position", "caption", "gain", "q", "frequency"};
@@ -32,26 +30,12 @@ std::string quoted(const FieldValue& v) {
   return plain(v);
 }
 
-// A whole number prints without a decimal point (1000, not 1000.0).
 Json toJson(const FieldValue& v) {
-  if (const double* d = std::get_if<double>(&v)) {
-    if (*d == std::floor(*d) && std::fabs(*d) < 1e15) return static_cast<long long>(*d);
-    return *d;
-  }
+  if (const double* d = std::get_if<double>(&v)) return jsonNumber(*d);
   if (const int* i = std::get_if<int>(&v)) return *i;
   return std::get<std::string>(v);
 }
 
-// Columns in terminal cells: a CJK character takes two.
-std::string padded(const std::string& text, std::size_t width) {
-  std::size_t cells = 0;
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if ((c & 0xC0) == 0x80) continue;  // continuation byte
-    cells += c >= 0xE0 ? 2 : 1;
-  }
-  return text + std::string(cells < width ? width - cells : 1, ' ');
-}
 
 std::string shown(const PresetSnapshot& p, const std::string& name, FieldPart part, int band = -1) {
   const FieldValue* v = p.find({name, part, band});

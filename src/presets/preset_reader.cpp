@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 
 #include "graph/number_text.h"
@@ -204,7 +206,10 @@ ParsedPreset readPreset(std::string_view bytes) {
 
 ParsedPreset readPresetFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return failure({"cannot open " + path, "无法打开文件 " + path});
+  if (!in) {
+    const std::string why = std::strerror(errno);
+    return failure({"cannot open " + path + ": " + why, "无法打开文件 " + path + ":" + why});
+  }
   std::string bytes(kMaxPresetBytes + 1, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) return failure({"cannot read " + path, "无法读取文件 " + path});

@@ -132,8 +132,11 @@ TEST_P(KavelE2E, ASetLandsInTheProcessor) {
 
   ASSERT_TRUE(waitFor([&] { return savedState(saved_).has_value(); }, 3000));
   const sim::Store held = savedState(saved_)->current;
-  for (const Edit& e : kEdits)
-    if (e.shown[column()]) EXPECT_EQ(held[e.id], e.wire) << e.argument;
+  for (const Edit& e : kEdits) {
+    if (e.shown[column()]) {
+      EXPECT_EQ(held[e.id], e.wire) << e.argument;
+    }
+  }
   // 1000 Hz is frequency code 472, 3.5 dB gain byte 155, Q 1.4 byte 14.
   EXPECT_EQ(held.band(sim::micEq, 5), (sim::Band{14, 155, 472}));
   // 2000 Hz is code 755; 100 Hz code 80.
