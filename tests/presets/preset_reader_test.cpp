@@ -172,7 +172,7 @@ TEST(PresetReader, FilesFromDisk) {
   EXPECT_EQ(readPresetFile(saved).error, "");
   EXPECT_EQ(readPresetFile(huge).error, "the file is too large for a preset (more than 1048576 bytes)");
   const std::string missing = (dir / "missing.ktv").string();
-  EXPECT_EQ(readPresetFile(missing).error, "cannot open " + missing);
+  EXPECT_EQ(readPresetFile(missing).error, "cannot open " + missing + ": No such file or directory");
   std::filesystem::remove_all(dir);
 }
 
