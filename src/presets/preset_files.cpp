@@ -1,5 +1,6 @@
 #include "presets/preset_files.h"
 
+#include <filesystem>
 #include <vector>
 
 #include "presets/atomic_file.h"
@@ -53,13 +54,15 @@ void savePresetToComputer(Form1& f) {
   if (!path || path->empty()) return;
   f.presetFileName = *path;
   const PresetBytes file = formatPreset(takeSnapshot(f));
+  std::error_code ec;
+  const bool replacing = std::filesystem::exists(*path, ec);
   std::string why = file.error;
   if (why.empty()) {
     if (const FileFailure failure = replaceFile(*path, file.bytes)) why = saveFailureText(failure);
   }
   if (!why.empty()) {
-    f.dialogs.message("参数未能保存到 " + *path + ":" + why + "。原有文件保持不变。", kTitle,
-                      MessageIcon::Error);
+    f.dialogs.message("参数未能保存到 " + *path + ":" + why + (replacing ? "。原有文件保持不变。" : "。"),
+                      kTitle, MessageIcon::Error);
     return;
   }
   f.dialogs.message(kSavedMessage, kTitle);

@@ -120,7 +120,7 @@ TEST(KavelPresetErrors, BadFilesAreRefusedWithTheirReason) {
 
   const Finished r = kavel({"--port", link, "dump", missing});
   EXPECT_EQ(r.status, 3) << r.err;
-  EXPECT_EQ(r.err, "参数未能保存到 " + missing.toStdString() + ":文件夹不存在。原有文件保持不变。\n");
+  EXPECT_EQ(r.err, "参数未能保存到 " + missing.toStdString() + ":文件夹不存在。\n");
   EXPECT_EQ(r.out, "");
   EXPECT_FALSE(QFile::exists(missing));
 }

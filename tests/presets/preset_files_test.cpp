@@ -3,6 +3,8 @@
 // identity, and saves that fail keeping the old file.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -113,26 +115,41 @@ TEST(PresetFiles, BothDialogsStartWithTheNameChosenLastInEither) {
 struct FailedSave {
   const char* name;
   const char* why;  // in the message
-  // Makes the save fail inside the child; false when this machine cannot.
-  std::function<bool(const TempDir&)> arrange;
+  // Makes the save fail inside the child, whose folder holds `old` at
+  // `path`; false when this machine cannot.
+  std::function<bool(const TempDir&, const std::string& path, const std::string& old)> arrange;
 };
 
-bool asNobody(const TempDir& dir) {
+bool asNobody(const TempDir& dir, const std::string&, const std::string&) {
   fs::permissions(dir.path, fs::perms(0555));
   if (geteuid() != 0) return true;
   fs::permissions(dir.path.parent_path(), fs::perms::others_exec, fs::perm_options::add);
   return setgid(65534) == 0 && setuid(65534) == 0;
 }
 
-bool fileSizeLimit(const TempDir&) {
+bool fileSizeLimit(const TempDir&, const std::string&, const std::string&) {
   std::signal(SIGXFSZ, SIG_IGN);
   const rlimit limit{512, 512};
   return setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
+// A real full file system: a 16 KB tmpfs over the folder, in the child's
+// own mount namespace (root only), holding the old file and a filler.
+bool fullFileSystem(const TempDir& dir, const std::string& path, const std::string& old) {
+  if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+      mount("tmpfs", dir.path.c_str(), "tmpfs", 0, "size=16k") != 0)
+    return false;
+  writeAll(path, old);
+  std::ofstream filler(dir.file("filler"), std::ios::binary);
+  const std::string block(4096, 'x');
+  for (int i = 0; i < 8 && filler.write(block.data(), block.size()).flush(); ++i) {}
+  return true;
+}
+
 const FailedSave kFailedSaves[] = {
     {"ReadOnlyFolder", "没有写入权限", asNobody},
-    {"NoRoomForTheFile", "文件超出允许的大小", fileSizeLimit},
+    {"FullFileSystem", "磁盘空间不足", fullFileSystem},
+    {"FileSizeLimit", "文件超出允许的大小", fileSizeLimit},
 };
 
 class SaveFailure : public ::testing::TestWithParam<FailedSave> {};
@@ -142,21 +159,27 @@ TEST_P(SaveFailure, KeepsTheOldFileAndSaysWhy) {
   const std::string path = dir.file("room.ktv");
   const std::string old = "ZV-ORNsy\r\nthe old preset\r\n";
   writeAll(path, old);
+  // Everything is checked inside the child, which may see its own mount.
   const int status = inChild([&] {
+    const auto entries = [&] {
+      return std::distance(fs::directory_iterator(dir.path), fs::directory_iterator());
+    };
     PresetRig rig;
-    if (!GetParam().arrange(dir)) return 2;
+    if (!GetParam().arrange(dir, path, old)) return 2;
+    const auto before = entries();
     rig.dialogs.files = {path};
     rig.form.Command7.click();
     const auto* box = rig.dialogs.last();
     const bool said = box && box->icon == MessageIcon::Error &&
-                      box->text.find(GetParam().why) != std::string::npos &&
-                      box->text.find(path) != std::string::npos;
-    return said ? 0 : 1;
+                      box->text == "参数未能保存到 " + path + ":" + GetParam().why + "。原有文件保持不变。";
+    if (!said) return 3;
+    if (readAll(path) != old) return 4;
+    return entries() == before ? 0 : 5;
   });
-  EXPECT_EQ(status, 0) << "1: no message naming the cause; 2: could not arrange the failure";
+  if (status == 2) GTEST_SKIP() << "this machine cannot arrange " << GetParam().name;
+  EXPECT_EQ(status, 0) << "3: not the message naming the cause; 4: the old file changed; "
+                          "5: a temporary file was left behind";
   EXPECT_EQ(readAll(path), old);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1)
-      << "a temporary file was left behind";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SaveFailure, ::testing::ValuesIn(kFailedSaves),
