@@ -11,7 +11,6 @@ namespace kavel::cli {
 
 namespace {
 
-
 // The JSON key of each FieldPart, in its order.
 const char* const kKeys[] = {"text", "position", "caption", "gain", "q", "frequency"};
 
@@ -35,7 +34,6 @@ Json toJson(const FieldValue& v) {
   if (const int* i = std::get_if<int>(&v)) return *i;
   return std::get<std::string>(v);
 }
-
 
 std::string shown(const PresetSnapshot& p, const std::string& name, FieldPart part, int band = -1) {
   const FieldValue* v = p.find({name, part, band});
