@@ -110,9 +110,11 @@ void write(const Json& j, int indent, std::string& out) {
 
 // nlohmann's parse errors read "[json.exception.parse_error.101] parse error
 // at line 3, column 13: syntax error ..."; the user needs the part from "line".
-std::string parseErrorText(const nlohmann::json::parse_error& e) {
+// A number too large for a double has no position: the text after the tag.
+std::string parseErrorText(const nlohmann::json::exception& e) {
   const std::string what = e.what();
-  const std::size_t at = what.find("line ");
+  std::size_t at = what.find("line ");
+  if (at == std::string::npos && what.front() == '[') at = what.find("] ") + 2;
   return at == std::string::npos ? what : what.substr(at);
 }
 
@@ -134,7 +136,7 @@ bool stateFromText(const std::string& text, SimState& out, std::string& error) {
   Json doc;
   try {
     doc = Json::parse(text);
-  } catch (const nlohmann::json::parse_error& e) {
+  } catch (const nlohmann::json::exception& e) {
     error = parseErrorText(e);
     return false;
   }

@@ -44,6 +44,8 @@ TEST(StateFile, MistakesAreNamed) {
        "line 3, column 13: syntax error while parsing object separator - unexpected number "
        "literal; expected ':'"},
       {R"({"colour": 1})", "unknown member \"colour\" (expected model, current, modes)"},
+      // Beyond a double: refused by the reader itself, not thrown out of it.
+      {R"({"current": {"micVolume": 1e999}})", "number overflow parsing '1e999'"},
   };
   for (auto [text, message] : kCases) {
     SimState s;
