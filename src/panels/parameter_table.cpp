@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -64,7 +65,8 @@ std::optional<int> positionOf(const ParameterRow& row, long long units) {
     return int(*code);
   }
   const long long steps = units - row.shown.add;
-  if (steps % row.shown.mul != 0) return std::nullopt;
+  // A number far beyond any slider must not wrap around into its range.
+  if (steps % row.shown.mul != 0 || std::abs(steps / row.shown.mul) > INT_MAX) return std::nullopt;
   return int(steps / row.shown.mul);
 }
 

@@ -76,6 +76,8 @@ TEST(ParseSetting, MistakesAreNamed) {
       {"echoSpeed=201", "echoSpeed: 201 is not a value the slider shows (steps of 2)"},
       {"reverbTime=3.75", "reverbTime: 3.75 is not a value the slider shows (steps of 0.1)"},
       {"echoLowPass=4.055", "echoLowPass: 4.055 is not a value the slider shows (steps of 0.01)"},
+      // 2^32 + 37 tenths: no wrap-around to 3.7 s.
+      {"reverbTime=429496733.3", "reverbTime: 429496733.3 is not a value the slider shows (steps of 0.1)"},
       {"reverbTime=3,7", "reverbTime: \"3,7\" is not a number"},
       {"reverbTime=inf", "reverbTime: \"inf\" is not a number"},
       {"echoHighPass=502", "echoHighPass: 502 Hz is not a frequency the slider has"},
