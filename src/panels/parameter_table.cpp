@@ -65,9 +65,10 @@ std::optional<int> positionOf(const ParameterRow& row, long long units) {
     return int(*code);
   }
   const long long steps = units - row.shown.add;
+  const long long position = steps / row.shown.mul;
   // A number far beyond any slider must not wrap around into its range.
-  if (steps % row.shown.mul != 0 || std::abs(steps / row.shown.mul) > INT_MAX) return std::nullopt;
-  return int(steps / row.shown.mul);
+  if (steps % row.shown.mul != 0 || position > INT_MAX || position < INT_MIN) return std::nullopt;
+  return int(position);
 }
 
 std::optional<int> wholeNumber(std::string_view text) {
