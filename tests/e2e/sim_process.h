@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "kavel_process.h"
 #include "qt/qt_clock.h"
 #include "qt/qt_serial_port.h"
 #include "sim/state_file.h"
@@ -43,11 +44,22 @@ class SimProcess {
     if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
       device_ = QString(process_.readLine()).trimmed().toStdString();
   }
+  // Stops the simulator as Ctrl+C would; it must end cleanly, without a
+  // crash and without a sanitizer's report.
   ~SimProcess() {
-    if (process_.state() == QProcess::NotRunning) return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) process_.kill();
-    process_.waitForFinished(1000);
+    bool killed = false;
+    if (process_.state() != QProcess::NotRunning) {
+      process_.terminate();
+      if (!process_.waitForFinished(3000)) {
+        killed = true;
+        process_.kill();
+      }
+      process_.waitForFinished(1000);
+    }
+    const std::string err = process_.readAllStandardError().toStdString();
+    EXPECT_FALSE(killed) << "kavel-sim did not stop on SIGTERM";
+    EXPECT_FALSE((process_.exitStatus() == QProcess::CrashExit && !killed) || reportsFault(err))
+        << "kavel-sim crashed or misbehaved:\n" << err;
   }
   const std::string& device() const { return device_; }
   bool running() const { return process_.state() == QProcess::Running; }
