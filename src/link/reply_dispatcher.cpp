@@ -56,7 +56,13 @@ void ReplyDispatcher::MSComm1_OnComm() {
     receiving_ = false;
     return;
   }
-  s.rxHex += toHex(s.rxBytes);
+  takeReceived(s);
+  // The rest of a reply split across notifications comes with a later one;
+  // the buffers keep what has come.
+  if (replyIncomplete(s.rxHex, s)) {
+    receiving_ = false;
+    return;
+  }
   ReceiveEnd end = ReceiveEnd::Normally;
   step([&] {
     if (const ReplyEntry* entry = matchReply(s.rxHex, s))
@@ -69,6 +75,17 @@ void ReplyDispatcher::MSComm1_OnComm() {
     step([&] { f_.port.discardOutput(); });
   }
   receiving_ = false;
+}
+
+// Adds the bytes just read to the reply text. A partial reply kept from an
+// earlier notification that these bytes do not continue was never finished
+// (the processor hung up, or sent a stray byte): it goes, and the new bytes
+// are judged on their own.
+void ReplyDispatcher::takeReceived(LinkState& s) {
+  const std::string received = toHex(s.rxBytes);
+  s.rxHex += received;
+  if (s.rxHex.size() > received.size() && !matchReply(s.rxHex, s) && !replyIncomplete(s.rxHex, s))
+    s.rxHex = received;
 }
 
 ReceiveEnd ReplyDispatcher::run(const ReplyEntry& e) {

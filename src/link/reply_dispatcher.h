@@ -2,13 +2,15 @@
 // Receive handling: on each notification of received bytes, wait 10 ms for
 // the rest of the reply, take everything waiting as hex text, run the first
 // matching entry of the reply table (or the communication error) and
-// discard what is left in the port's buffers.
+// discard what is left in the port's buffers. A reply still incomplete
+// after the 10 ms is kept until the next notification brings its rest.
 #include <functional>
 
 namespace kavel {
 
 class Form1;
 class Handshake;
+struct LinkState;
 struct ReplyEntry;
 
 // How a reply's handling ends: normally with the buffer discard, or at once without it.
@@ -31,6 +33,7 @@ class ReplyDispatcher {
   void requestNextBlock(int block);
 
  private:
+  void takeReceived(LinkState& state);
   ReceiveEnd run(const ReplyEntry& entry);
   void communicationError();
   void savedToMode();

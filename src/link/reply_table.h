@@ -43,4 +43,15 @@ const std::vector<ReplyEntry>& replyTable();
 // The first entry that matches, or nullptr: a communication error.
 const ReplyEntry* matchReply(const std::string& rxHex, const LinkState& state);
 
+// True when `rxHex` is the beginning of a reply the link takes once its rest
+// has come: the start of an entry's code whose condition holds, or a
+// read-back block shorter than the fields this model reads from it. A
+// reply crossing the 10 ms window then waits for the next notification
+// instead of failing; nothing more is sent for it.
+bool replyIncomplete(const std::string& rxHex, const LinkState& state);
+
+// The hex characters of block `block`'s reply that the read-back decodes for
+// the model in `state`: the two header bytes and every field it reads.
+std::size_t blockReplyChars(int block, const LinkState& state);
+
 }  // namespace kavel

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "link/reply_table.h"
 #include "protocol/rig.h"
 
 namespace kavel {
@@ -70,7 +71,7 @@ const Case kCases[] = {
     {"bulk import, model 3", {0x35, 0x82, 0x13}, 79, 3, "123-", true, ""},
     {"bulk import, second variant", {0x35, 0x82, 0x13}, 77, 3, "123-", true, ""},
     {"not the import's answer", {0x12, 0x34}, 71, 1, "----", false, kCommError},
-    {"a lone 0x5A", {0x5A}, 2, 1, "----", false, kCommError},
+    {"a lone byte that begins no reply", {0x00}, 2, 1, "----", false, kCommError},
     {"probe reply, model 1", {0x5A, 0x7F}, 2, 1, "-234", false, ""},
     {"probe reply, model 2", {0x5A, 0x76}, 2, 2, "-234", false, ""},
     {"model 1's reply after the probe moved on", {0x5A, 0x7F}, 2, 2, "----", false, kCommError},
@@ -108,7 +109,7 @@ TEST(Dispatch, EachReply) {
 
 TEST(Dispatch, CommunicationErrorIsTitledSystemPrompt) {
   Busy b(3);
-  b.receive({0x5A});
+  b.receive({0x00});
   EXPECT_EQ(b.rig.dialogs.shown.at(0).title, "系统提示");
 }
 
@@ -158,10 +159,21 @@ TEST(Dispatch, SavedToAMemoryMode) {
   EXPECT_EQ(b.rig.dialogs.shown[0].icon, MessageIcon::None);
 }
 
+// Block `block`'s reply as long as the read-back reads it for model 1, its
+// fields filled with `fill`.
+Bytes wholeBlock(int block, Byte fill = 0x01) {
+  LinkState model1;
+  model1.deviceModel = 1;
+  Bytes reply(blockReplyChars(block, model1) / 2, fill);
+  reply[0] = 0x10;
+  reply[1] = Byte(block);
+  return reply;
+}
+
 TEST(Dispatch, ABlockReplyAsksForTheBlockAfterItsOwnNumber) {
   Busy b(11);
   b.rig.state().readBlock = 3;
-  b.receive({0x10, 0x05, 0x01, 0x02});
+  b.receive(wholeBlock(0x05));
   LinkState& s = b.rig.state();
   EXPECT_EQ(s.readBlock, 6);
   EXPECT_EQ(s.commandKind, 11);
@@ -173,7 +185,7 @@ TEST(Dispatch, ABlockReplyAsksForTheBlockAfterItsOwnNumber) {
 
 TEST(Dispatch, NothingIsAskedForAfterTheLastBlock) {
   Busy b(11);
-  b.receive({0x10, 0x27});
+  b.receive(wholeBlock(0x27));
   EXPECT_EQ(b.running(), "----");
   EXPECT_EQ(b.rig.state().readBlock, 0) << "unchanged";
   EXPECT_EQ(b.rig.state().sendTicks, 0);
@@ -184,11 +196,12 @@ TEST(Dispatch, ABlockReplyGoesToTheReadBack) {
   int decoded = -1;
   b.rig.form.dispatcher.readBackBlock = [&](int block) {
     decoded = block;
-    EXPECT_EQ(b.rig.state().rxHex, "1027AABB") << "the decoder reads the whole reply";
+    EXPECT_EQ(b.rig.state().rxHex, toHex(wholeBlock(0x27, 0xAA)))
+        << "the decoder reads the whole reply";
     b.rig.state().clearReply();
     return ReceiveEnd::AtOnce;
   };
-  b.receive({0x10, 0x27, 0xAA, 0xBB});
+  b.receive(wholeBlock(0x27, 0xAA));
   EXPECT_EQ(decoded, 0x27);
   EXPECT_EQ(b.rig.port.inputDiscards, 0) << "the read-back may end the handling at once";
 }
@@ -204,13 +217,14 @@ TEST(Assembly, BytesWithin10msAreOneReply) {
   EXPECT_EQ(b.rig.port.inputDiscards, 1);
 }
 
-TEST(Assembly, ALateRestIsAReplyOfItsOwn) {
+TEST(Assembly, ALateRestCompletesTheReply) {
   Busy b(2);
   b.rig.port.deliver({0x35, 0x82});
   b.rig.port.deliver({0x02, 0x01}, 15);
   b.rig.clock.advance(40);
-  EXPECT_EQ(b.rig.dialogs.texts(), (std::vector<std::string>{kCommError, kCommError}));
-  EXPECT_EQ(b.running(), "----");
+  EXPECT_TRUE(b.rig.dialogs.shown.empty());
+  EXPECT_FALSE(b.rig.timers().timer2->enabled()) << "the command is acknowledged";
+  EXPECT_EQ(b.rig.port.inputDiscards, 1) << "only the whole reply ends with the discard";
 }
 
 TEST(Assembly, TheHandlerNeverRunsInsideItself) {
@@ -219,7 +233,7 @@ TEST(Assembly, TheHandlerNeverRunsInsideItself) {
   b.rig.dialogs.whileOpen = [&](const auto&) {
     // More bytes arrive while the operator reads the error.
     const std::size_t before = b.rig.dialogs.shown.size();
-    b.rig.port.deliver({0x5A});
+    b.rig.port.deliver({0x00});
     b.rig.clock.advance(50);
     messagesWhileOpen = int(b.rig.dialogs.shown.size() - before);
   };
@@ -227,7 +241,7 @@ TEST(Assembly, TheHandlerNeverRunsInsideItself) {
   EXPECT_EQ(messagesWhileOpen, 0);
   EXPECT_TRUE(b.rig.port.pendingInput().empty()) << "discarded when the handling ends";
   b.rig.dialogs.whileOpen = nullptr;
-  b.receive({0x35});
+  b.receive({0x00});
   EXPECT_EQ(b.rig.dialogs.shown.size(), 2u) << "the next bytes are handled again";
 }
 
