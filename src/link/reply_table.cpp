@@ -4,7 +4,6 @@
 
 #include "link/device_models.h"
 #include "protocol/command_frame.h"
-#include "readback/block_fields.h"
 
 namespace kavel {
 
@@ -100,18 +99,8 @@ const ReplyEntry* matchReply(const std::string& rxHex, const LinkState& state) {
   return nullptr;
 }
 
-std::size_t blockReplyChars(int block, const LinkState& state) {
-  std::size_t bytes = 2;  // 0x10 and the block number
-  for (const FieldRow& row : blockFields(block))
-    if (applies(row.when, state))
-      bytes = std::max(bytes, std::size_t(row.byte) + std::size_t(fieldWidth(row.field)));
-  return 2 * bytes;
-}
-
 bool replyIncomplete(const std::string& rxHex, const LinkState& state) {
-  if (rxHex.empty()) return false;
-  if (const ReplyEntry* e = matchReply(rxHex, state))
-    return e->action == ReplyAction::ReadBackBlock && rxHex.size() < blockReplyChars(e->block, state);
+  if (rxHex.empty() || matchReply(rxHex, state)) return false;
   for (const ReplyEntry& e : replyTable())
     if (e.code.size() > rxHex.size() && e.code.compare(0, rxHex.size(), rxHex) == 0 &&
         e.matches(e.code, state))

@@ -44,14 +44,11 @@ const std::vector<ReplyEntry>& replyTable();
 const ReplyEntry* matchReply(const std::string& rxHex, const LinkState& state);
 
 // True when `rxHex` is the beginning of a reply the link takes once its rest
-// has come: the start of an entry's code whose condition holds, or a
-// read-back block shorter than the fields this model reads from it. A
-// reply crossing the 10 ms window then waits for the next notification
-// instead of failing; nothing more is sent for it.
+// has come: shorter than the code of an entry whose condition holds, and
+// equal to its start. A reply crossing the 10 ms window then waits for the
+// next notification instead of failing; nothing more is sent for it. (A
+// read-back block is taken as it stands once its code has come: its missing
+// bytes read 0.)
 bool replyIncomplete(const std::string& rxHex, const LinkState& state);
-
-// The hex characters of block `block`'s reply that the read-back decodes for
-// the model in `state`: the two header bytes and every field it reads.
-std::size_t blockReplyChars(int block, const LinkState& state);
 
 }  // namespace kavel

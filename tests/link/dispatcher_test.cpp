@@ -159,21 +159,10 @@ TEST(Dispatch, SavedToAMemoryMode) {
   EXPECT_EQ(b.rig.dialogs.shown[0].icon, MessageIcon::None);
 }
 
-// Block `block`'s reply as long as the read-back reads it for model 1, its
-// fields filled with `fill`.
-Bytes wholeBlock(int block, Byte fill = 0x01) {
-  LinkState model1;
-  model1.deviceModel = 1;
-  Bytes reply(blockReplyChars(block, model1) / 2, fill);
-  reply[0] = 0x10;
-  reply[1] = Byte(block);
-  return reply;
-}
-
 TEST(Dispatch, ABlockReplyAsksForTheBlockAfterItsOwnNumber) {
   Busy b(11);
   b.rig.state().readBlock = 3;
-  b.receive(wholeBlock(0x05));
+  b.receive({0x10, 0x05, 0x01, 0x02});
   LinkState& s = b.rig.state();
   EXPECT_EQ(s.readBlock, 6);
   EXPECT_EQ(s.commandKind, 11);
@@ -185,7 +174,7 @@ TEST(Dispatch, ABlockReplyAsksForTheBlockAfterItsOwnNumber) {
 
 TEST(Dispatch, NothingIsAskedForAfterTheLastBlock) {
   Busy b(11);
-  b.receive(wholeBlock(0x27));
+  b.receive({0x10, 0x27});
   EXPECT_EQ(b.running(), "----");
   EXPECT_EQ(b.rig.state().readBlock, 0) << "unchanged";
   EXPECT_EQ(b.rig.state().sendTicks, 0);
@@ -196,12 +185,11 @@ TEST(Dispatch, ABlockReplyGoesToTheReadBack) {
   int decoded = -1;
   b.rig.form.dispatcher.readBackBlock = [&](int block) {
     decoded = block;
-    EXPECT_EQ(b.rig.state().rxHex, toHex(wholeBlock(0x27, 0xAA)))
-        << "the decoder reads the whole reply";
+    EXPECT_EQ(b.rig.state().rxHex, "1027AABB") << "the decoder reads the whole reply";
     b.rig.state().clearReply();
     return ReceiveEnd::AtOnce;
   };
-  b.receive(wholeBlock(0x27, 0xAA));
+  b.receive({0x10, 0x27, 0xAA, 0xBB});
   EXPECT_EQ(decoded, 0x27);
   EXPECT_EQ(b.rig.port.inputDiscards, 0) << "the read-back may end the handling at once";
 }
