@@ -1,11 +1,16 @@
 #include "presets/preset_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstring>
-#include <fstream>
+#include <thread>
 
 #include "graph/number_text.h"
 #include "panels/parameter_table.h"
@@ -160,6 +165,53 @@ ParsedPreset parsePreset(PresetLayout layout, const std::vector<std::string>& li
 
 namespace {
 
+// The bytes from the start of `fd` of a file `size` bytes long (0 when
+// unknown): one more than that if it has grown, and never more than
+// kMaxPresetBytes + 1. False on a read error.
+bool readFrom(int fd, off_t size, std::string& bytes) {
+  const auto known = std::size_t(size);
+  bytes.assign(known > 0 && known < kMaxPresetBytes ? known + 1 : kMaxPresetBytes + 1, '\0');
+  std::size_t got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got, off_t(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    got += std::size_t(n);
+  }
+  bytes.resize(got);
+  return true;
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+         a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+         a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+enum class Reading { Steady, Changing, Failed };
+
+// The file's bytes as they stand while nothing writes to it: two reads that
+// agree with each other and with the file's size and times around them. A
+// file rewritten in place during a read (a save of another program) would
+// otherwise be taken half old, half new. A file that keeps changing is
+// tried a few times, a little later each time.
+Reading readSteady(int fd, std::string& bytes) {
+  constexpr int kAttempts = 5;
+  for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+    struct stat before {}, between {}, after {};
+    std::string again;
+    if (::fstat(fd, &before) != 0 || !readFrom(fd, before.st_size, bytes) ||
+        ::fstat(fd, &between) != 0 || !readFrom(fd, before.st_size, again) ||
+        ::fstat(fd, &after) != 0)
+      return Reading::Failed;
+    if (sameFile(before, between) && sameFile(between, after) && bytes == again)
+      return Reading::Steady;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10 * attempt));
+  }
+  return Reading::Changing;
+}
+
 // A file of `size` bytes, or of more than that when `beyond`.
 Said tooLarge(std::size_t size, bool beyond) {
   const std::string n = std::to_string(size);
@@ -205,15 +257,21 @@ ParsedPreset readPreset(std::string_view bytes) {
 }
 
 ParsedPreset readPresetFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     const std::string why = std::strerror(errno);
     return failure({"cannot open " + path + ": " + why, "无法打开文件 " + path + ":" + why});
   }
-  std::string bytes(kMaxPresetBytes + 1, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return failure({"cannot read " + path, "无法读取文件 " + path});
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  std::string bytes;
+  const Reading reading = readSteady(fd, bytes);
+  ::close(fd);
+  switch (reading) {
+    case Reading::Failed: return failure({"cannot read " + path, "无法读取文件 " + path});
+    case Reading::Changing:
+      return failure({path + " kept changing while it was read; try again once it has been written",
+                      "文件 " + path + " 在读取时不断被改动,请等它写完后再试"});
+    case Reading::Steady: break;
+  }
   if (bytes.size() > kMaxPresetBytes) return failure(tooLarge(kMaxPresetBytes, true));
   return readPreset(bytes);
 }

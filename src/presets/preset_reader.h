@@ -29,7 +29,9 @@ ParsedPreset parsePreset(PresetLayout layout, const std::vector<std::string>& li
 // A whole file's bytes.
 ParsedPreset readPreset(std::string_view bytes);
 
-// The file at `path`; a file above kMaxPresetBytes is refused without reading it.
+// The file at `path`; a file above kMaxPresetBytes is refused without reading
+// it whole. A file rewritten while it is read is read again; one that keeps
+// changing is refused rather than taken half old, half new.
 ParsedPreset readPresetFile(const std::string& path);
 
 }  // namespace kavel
