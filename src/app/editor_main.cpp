@@ -43,6 +43,19 @@ struct Options {
 // An option's name as it is written: "-h", "--port".
 QString dashes(const QString& name) { return (name.size() == 1 ? "-" : "--") + name; }
 
+// What is wrong with the parsed command line, or empty. `withoutValue` is
+// the option given without its value.
+QString problem(const QCommandLineParser& parser, bool parsed, const QString& withoutValue) {
+  if (withoutValue == "--port") return "--port 需要一个值: COMn=DEVICE";
+  if (!withoutValue.isEmpty()) return withoutValue + "= 需要型号: 1, 2, 3 或 3b";
+  if (!parser.unknownOptionNames().isEmpty())
+    return "不认识的参数 \"" + dashes(parser.unknownOptionNames().first()) + "\"";
+  if (!parsed) return "参数有误: " + parser.errorText();
+  if (!parser.positionalArguments().isEmpty())
+    return "不认识的参数 \"" + parser.positionalArguments().first() + "\"";
+  return {};
+}
+
 // Parses the command line; returns false (after printing why) when it is wrong.
 bool parse(int argc, char** argv, Options& options) {
   QCommandLineParser parser;
@@ -57,12 +70,11 @@ bool parse(int argc, char** argv, Options& options) {
     std::fputs(kUsage, stdout);
     std::exit(0);
   }
-  if (!parsed || !parser.positionalArguments().isEmpty()) {
-    const QString what = !parser.unknownOptionNames().isEmpty()
-                             ? "不认识的参数 \"" + dashes(parser.unknownOptionNames().first()) + "\""
-                         : parsed ? "不认识的参数 \"" + parser.positionalArguments().first() + "\""
-                                  : "参数有误: " + parser.errorText();
-    std::fprintf(stderr, "kavel-editor: %s\n\n%s", what.toLocal8Bit().constData(), kUsage);
+  const QString what =
+      problem(parser, parsed, kavel::optionWithoutValue(parser, parsed, args, {&port, &simulate}));
+  if (!what.isEmpty()) {
+    std::fprintf(stderr, "kavel-editor: %s\n\n%s",
+                 kavel::printable(what.toLocal8Bit().toStdString()).c_str(), kUsage);
     return false;
   }
   for (const QString& text : parser.values(port)) options.portOverrides.push_back(text.toStdString());
@@ -79,7 +91,8 @@ int main(int argc, char** argv) {
   kavel::PortMap map;
   for (const std::string& text : options.portOverrides) {
     if (const std::string error = map.applyOverride(text); !error.empty()) {
-      std::fprintf(stderr, "kavel-editor: --port %s: %s\n", text.c_str(), error.c_str());
+      std::fprintf(stderr, "kavel-editor: %s\n",
+                   kavel::printable("--port " + text + ": " + error).c_str());
       return 2;
     }
   }
@@ -93,7 +106,7 @@ int main(int argc, char** argv) {
   kavel::EditorSimulation simulation;
   if (!options.simulate.empty()) {
     if (const std::string error = simulation.start(options.simulate, map); !error.empty()) {
-      std::fprintf(stderr, "kavel-editor: %s\n", error.c_str());
+      std::fprintf(stderr, "kavel-editor: %s\n", kavel::printable(error).c_str());
       return 2;
     }
   }
@@ -109,7 +122,10 @@ int main(int argc, char** argv) {
   window.setNotice(QString::fromStdString(simulation.notice()));
   form.applySkin = [&app] { kavel::applyDarkStyle(app); };
   kavel::Dialogs& boxes = dialogs;
-  port.onLost = [&boxes](const std::string& reason) {
+  // A device that is gone leaves the window offline, so that 联机 can be
+  // chosen again once it is back; nothing keeps sending into the void.
+  port.onLost = [&boxes, &form](const std::string& reason) {
+    form.handshake.offlineAcknowledged();
     boxes.message(reason, kavel::Form1::kCaption, kavel::MessageIcon::Error);
   };
 

@@ -164,7 +164,7 @@ int memoryMode(const QString& text) {
 }
 
 int usageError(const std::string& why) {
-  std::fprintf(stderr, "kavel: %s (see kavel --help)\n", why.c_str());
+  std::fprintf(stderr, "kavel: %s (see kavel --help)\n", kavel::printable(why).c_str());
   return kavel::cli::kUsage;
 }
 
@@ -173,7 +173,8 @@ int usageError(const std::string& why) {
 std::optional<kavel::PresetSnapshot> readPreset(const QString& path) {
   kavel::ParsedPreset parsed = kavel::readPresetFile(path.toStdString());
   if (!parsed.snapshot)
-    std::fprintf(stderr, "kavel: %s: %s\n", qPrintable(path), parsed.error.c_str());
+    std::fprintf(stderr, "kavel: %s\n",
+                 kavel::printable(path.toStdString() + ": " + parsed.error).c_str());
   return std::move(parsed.snapshot);
 }
 
@@ -358,8 +359,12 @@ int main(int argc, char** argv) {
   const QCommandLineOption help(QStringList{"h", "help"}), port("port", "", "PORT"),
       simulate("simulate", "", "MODEL"), trace("trace");
   parser.addOptions({help, port, simulate, trace});
-  if (!parser.parse(kavel::withDefaultValue(app.arguments(), "simulate", "1")))
-    return usageError(parser.errorText().toStdString());
+  const QStringList arguments = kavel::withDefaultValue(app.arguments(), "simulate", "1");
+  const bool parsed = parser.parse(arguments);
+  if (const QString name = kavel::optionWithoutValue(parser, parsed, arguments, {&port});
+      !name.isEmpty())
+    return usageError(name.toStdString() + " needs a value");
+  if (!parsed) return usageError(parser.errorText().toStdString());
   if (parser.isSet(help)) {
     std::fputs((kUsageHead + parameterList() + kUsageTail).c_str(), stdout);
     return kavel::cli::kSuccess;

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "presets/preset_files.h"
 
 namespace kavel {
@@ -30,7 +31,10 @@ KavelSession::KavelSession(PortMap map, bool trace) : port_(std::move(map)) {
   }
   dialogs_.showNotes = trace;
   form_ = std::make_unique<Form1>(*port, clock_, dialogs_);
+  // Offline first, as the window goes: no later time-out message follows
+  // the device's loss.
   port_.onLost = [this](const std::string& reason) {
+    form_->handshake.offlineAcknowledged();
     dialogs_.message(reason, Form1::kCaption, MessageIcon::Error, MessageButtons::Ok);
   };
 }
@@ -52,8 +56,8 @@ bool KavelSession::waitFor(const std::function<bool()>& done, int timeoutMs,
   if (!done() && !dialogs_.failed()) loop.exec();
   if (dialogs_.failed()) return false;
   if (done()) return true;
-  std::fprintf(stderr, "kavel: %s: the processor did not finish in %d s\n", what.c_str(),
-               timeoutMs / 1000);
+  std::fprintf(stderr, "kavel: %s: the processor did not finish in %d s\n",
+               printable(what).c_str(), timeoutMs / 1000);
   return false;
 }
 
@@ -70,7 +74,7 @@ bool KavelSession::connect() {
 
 cli::ExitStatus KavelSession::apply(std::span<const cli::Setting> settings) {
   if (const std::string why = cli::checkSettings(*form_, settings); !why.empty()) {
-    std::fprintf(stderr, "kavel: %s\n", why.c_str());
+    std::fprintf(stderr, "kavel: %s\n", printable(why).c_str());
     return cli::kUsage;
   }
   Form1& f = *form_;

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 namespace kavel::sim {
@@ -28,6 +29,11 @@ std::string spaced(const Bytes& bytes) {
 }
 
 std::string systemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+
+std::string folderOf(const std::string& path) {
+  const std::string folder = std::filesystem::path(path).parent_path().string();
+  return folder.empty() ? "." : folder;
+}
 
 // While no editor holds the slave open, the master reports a hang-up at once;
 // look again after this long.
@@ -61,6 +67,10 @@ bool SimHost::open(std::string& error) {
     log_ = options_.logPath == "-" ? stderr : std::fopen(options_.logPath.c_str(), "w");
     if (!log_) return error = systemError(options_.logPath), false;
   }
+  // The state is saved beside its file; a folder that is missing or closed
+  // to writing would lose every change without a word.
+  if (!options_.saveTo.empty() && ::access(folderOf(options_.saveTo).c_str(), W_OK | X_OK) != 0)
+    return error = systemError(options_.saveTo), false;
   if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) return error = systemError("pipe"), false;
   if (!createDevice(error)) return false;
   log("--", {}, "serving model " + std::string(modelInfo(options_.model).name) + " on " + device_);

@@ -72,20 +72,22 @@ std::string parse(int argc, char** argv, Args& a) {
       save("save", "", "FILE"), link("link", "", "PATH"), log("log", "", "FILE"),
       delay("delay", "", "MS"), ignoreFirst("ignore-first", "", "N"),
       hangUpAfter("hangup-after", "", "N");
-  const QCommandLineOption* const valued[] = {&model, &state, &save,        &link,
-                                              &log,   &delay, &ignoreFirst, &hangUpAfter};
   parser.addOptions({help, silent, garbage, paced, model, state, save, link, log, delay,
                      ignoreFirst, hangUpAfter});
-  if (!parser.parse(kavel::argumentList(argc, argv))) return parser.errorText().toStdString();
+  const QStringList arguments = kavel::argumentList(argc, argv);
+  const bool parsed = parser.parse(arguments);
+  if (const QString name = kavel::optionWithoutValue(parser, parsed, arguments,
+                                                     {&model, &state, &save, &link, &log, &delay,
+                                                      &ignoreFirst, &hangUpAfter});
+      !name.isEmpty())
+    return name.toStdString() + " needs a value";
+  if (!parsed) return parser.errorText().toStdString();
   if (parser.isSet(help)) {
     std::fputs(kUsage, stdout);
     std::exit(0);
   }
   if (!parser.positionalArguments().isEmpty())
     return "unknown argument: " + parser.positionalArguments().first().toStdString();
-  for (const QCommandLineOption* o : valued)
-    if (parser.isSet(*o) && parser.value(*o).isEmpty())
-      return "--" + o->names().first().toStdString() + " needs a value";
   auto value = [&parser](const QCommandLineOption& o) { return parser.value(o).toStdString(); };
 
   auto& f = a.host.faults;
@@ -124,13 +126,13 @@ std::string parse(int argc, char** argv, Args& a) {
 int main(int argc, char** argv) {
   Args args;
   if (std::string error = parse(argc, argv, args); !error.empty()) {
-    std::fprintf(stderr, "kavel-sim: %s (see --help)\n", error.c_str());
+    std::fprintf(stderr, "kavel-sim: %s (see --help)\n", kavel::printable(error).c_str());
     return 2;
   }
   kavel::sim::SimState state;
   std::string error;
   if (!args.state.empty() && !kavel::sim::loadStateFile(args.state, state, error)) {
-    std::fprintf(stderr, "kavel-sim: %s\n", error.c_str());
+    std::fprintf(stderr, "kavel-sim: %s\n", kavel::printable(error).c_str());
     return 1;
   }
   if (!args.model.empty())
@@ -140,7 +142,7 @@ int main(int argc, char** argv) {
 
   kavel::sim::SimHost host(args.host, state);
   if (!host.open(error)) {
-    std::fprintf(stderr, "kavel-sim: %s\n", error.c_str());
+    std::fprintf(stderr, "kavel-sim: %s\n", kavel::printable(error).c_str());
     return 1;
   }
   g_host = &host;
@@ -157,7 +159,7 @@ int main(int argc, char** argv) {
   std::string ended = host.serve();
   g_host = nullptr;
   if (!ended.empty()) {
-    std::fprintf(stderr, "kavel-sim: %s\n", ended.c_str());
+    std::fprintf(stderr, "kavel-sim: %s\n", kavel::printable(ended).c_str());
     return 3;
   }
   return 0;
