@@ -59,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rig.dialogs.files = {presetPath()};
   const auto before = panels(rig.form);
   loadPresetFromComputer(rig.form);
+  unlink(presetPath().c_str());  // read whole by the handler; nothing is left behind
   rig.clock.advance(kAfterLoadMs);
   if (parsed.snapshot) {
     // The import goes out, unless a value loaded has no wire byte.
